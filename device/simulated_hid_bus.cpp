@@ -1,0 +1,146 @@
+#include "device/simulated_hid_bus.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "device/adapter_facts.h"
+
+namespace vantor {
+namespace {
+
+std::string HexLine(const SettingsReport& report) {
+  std::string line;
+  char byte[4];
+  for (std::uint8_t b : report) {
+    std::snprintf(byte, sizeof byte, "%02x", b);
+    line += byte;
+  }
+  return line;
+}
+
+bool ParseHexLine(const std::string& line, SettingsReport& report) {
+  if (line.size() != 2 * report.size()) return false;
+  for (std::size_t i = 0; i < report.size(); ++i) {
+    unsigned value = 0;
+    if (std::sscanf(line.c_str() + 2 * i, "%2x", &value) != 1) return false;
+    report[i] = static_cast<std::uint8_t>(value);
+  }
+  return report[0] == kSettingsReportId;
+}
+
+}  // namespace
+
+SimulatedHidBus::SimulatedHidBus(std::size_t adapterCount,
+                                 std::filesystem::path stateFile)
+    : m_stateFile(std::move(stateFile)) {
+  const SettingsReport defaults = EncodeSettingsReport(ProfileDefaultSettings());
+  for (std::size_t i = 0; i < adapterCount; ++i) {
+    SimulatedAdapter adapter;
+    adapter.Path = "sim://adapter" + std::to_string(i + 1);
+    adapter.Stored = defaults;
+    m_adapters.push_back(adapter);
+  }
+  if (!m_stateFile.empty()) LoadState();
+}
+
+bool SimulatedHidBus::Enumerate(std::vector<HidCollectionInfo>& collections) {
+  collections.clear();
+  if (m_enumerationFails) return false;
+  for (const SimulatedAdapter& adapter : m_adapters) {
+    collections.push_back({adapter.Path, kAdapterVendorId, kAdapterProductId,
+                           kMouseUsagePage, kMouseUsage});
+    collections.push_back({adapter.Path, kAdapterVendorId, kAdapterProductId,
+                           kSettingsUsagePage, kSettingsUsage});
+  }
+  collections.insert(collections.end(), m_extraCollections.begin(),
+                     m_extraCollections.end());
+  return true;
+}
+
+void SimulatedHidBus::AddCollection(HidCollectionInfo collection) {
+  m_extraCollections.push_back(std::move(collection));
+}
+
+HidHandle SimulatedHidBus::Open(const std::string& path, std::string* reason) {
+  m_openedPaths.push_back(path);
+  auto adapter = std::find_if(m_adapters.begin(), m_adapters.end(),
+                              [&](const auto& a) { return a.Path == path; });
+  if (adapter != m_adapters.end() && !adapter->OpenFailure.empty()) {
+    if (reason) *reason = adapter->OpenFailure;
+    return kInvalidHandle;
+  }
+  const HidHandle handle = m_nextHandle++;
+  m_open[handle] = path;
+  return handle;
+}
+
+SimulatedAdapter* SimulatedHidBus::AdapterOf(HidHandle handle) {
+  auto open = m_open.find(handle);
+  if (open == m_open.end()) return nullptr;
+  for (SimulatedAdapter& adapter : m_adapters)
+    if (adapter.Path == open->second) return &adapter;
+  return nullptr;
+}
+
+int SimulatedHidBus::GetFeature(HidHandle handle,
+                                std::span<std::uint8_t> report) {
+  SimulatedAdapter* adapter = AdapterOf(handle);
+  if (!adapter || adapter->RefuseGet || report.empty() ||
+      report[0] != kSettingsReportId)
+    return -1;
+  const std::size_t n = std::min({report.size(), adapter->Stored.size(),
+                                  static_cast<std::size_t>(std::max(adapter->ReplyLength, 0))});
+  std::copy_n(adapter->Stored.begin(), n, report.begin());
+  return static_cast<int>(n);
+}
+
+bool SimulatedHidBus::SetFeature(HidHandle handle,
+                                 std::span<const std::uint8_t> report) {
+  SimulatedAdapter* adapter = AdapterOf(handle);
+  if (!adapter || adapter->RefuseSet || report.size() != kSettingsReportSize ||
+      report[0] != kSettingsReportId)
+    return false;
+  std::copy(report.begin(), report.end(), adapter->Stored.begin());
+  SaveState();
+  return true;
+}
+
+void SimulatedHidBus::Close(HidHandle handle) { m_open.erase(handle); }
+
+// One line of 84 hex digits per adapter, in adapter order. Lines that do not
+// parse, and adapters beyond the file's lines, keep the defaults.
+void SimulatedHidBus::LoadState() {
+  std::ifstream in(m_stateFile);
+  if (!in) return;  // a first run: the file appears with the first submit
+  std::string line;
+  for (SimulatedAdapter& adapter : m_adapters) {
+    if (!std::getline(in, line)) break;
+    SettingsReport report{};
+    if (ParseHexLine(line, report)) adapter.Stored = report;
+  }
+}
+
+void SimulatedHidBus::SaveState() {
+  if (m_stateFile.empty()) return;
+  std::filesystem::path temp = m_stateFile;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::trunc);
+    for (const SimulatedAdapter& adapter : m_adapters)
+      out << HexLine(adapter.Stored) << '\n';
+    out.flush();
+    if (!out) {
+      if (m_stateError.empty()) m_stateError = "cannot write " + temp.string();
+      return;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, m_stateFile, ec);
+  if (ec && m_stateError.empty())
+    m_stateError = "cannot replace " + m_stateFile.string() + ": " + ec.message();
+}
+
+}  // namespace vantor
