@@ -1,37 +1,11 @@
 #include "device/simulated_hid_bus.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <system_error>
 
 #include "device/adapter_facts.h"
+#include "device/settings_state_file.h"
 
 namespace vantor {
-namespace {
-
-std::string HexLine(const SettingsReport& report) {
-  std::string line;
-  char byte[4];
-  for (std::uint8_t b : report) {
-    std::snprintf(byte, sizeof byte, "%02x", b);
-    line += byte;
-  }
-  return line;
-}
-
-bool ParseHexLine(const std::string& line, SettingsReport& report) {
-  if (line.size() != 2 * report.size()) return false;
-  for (std::size_t i = 0; i < report.size(); ++i) {
-    unsigned value = 0;
-    if (std::sscanf(line.c_str() + 2 * i, "%2x", &value) != 1) return false;
-    report[i] = static_cast<std::uint8_t>(value);
-  }
-  return report[0] == kSettingsReportId;
-}
-
-}  // namespace
 
 SimulatedHidBus::SimulatedHidBus(std::size_t adapterCount,
                                  std::filesystem::path stateFile)
@@ -110,37 +84,21 @@ bool SimulatedHidBus::SetFeature(HidHandle handle,
 
 void SimulatedHidBus::Close(HidHandle handle) { m_open.erase(handle); }
 
-// One line of 84 hex digits per adapter, in adapter order. Lines that do not
-// parse, and adapters beyond the file's lines, keep the defaults.
+// Adapters beyond the file's lines, and lines that do not parse, keep the
+// defaults.
 void SimulatedHidBus::LoadState() {
-  std::ifstream in(m_stateFile);
-  if (!in) return;  // a first run: the file appears with the first submit
-  std::string line;
-  for (SimulatedAdapter& adapter : m_adapters) {
-    if (!std::getline(in, line)) break;
-    SettingsReport report{};
-    if (ParseHexLine(line, report)) adapter.Stored = report;
-  }
+  const auto lines = ReadSettingsStateFile(m_stateFile);
+  for (std::size_t i = 0; i < lines.size() && i < m_adapters.size(); ++i)
+    if (lines[i]) m_adapters[i].Stored = *lines[i];
 }
 
 void SimulatedHidBus::SaveState() {
   if (m_stateFile.empty()) return;
-  std::filesystem::path temp = m_stateFile;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::trunc);
-    for (const SimulatedAdapter& adapter : m_adapters)
-      out << HexLine(adapter.Stored) << '\n';
-    out.flush();
-    if (!out) {
-      if (m_stateError.empty()) m_stateError = "cannot write " + temp.string();
-      return;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, m_stateFile, ec);
-  if (ec && m_stateError.empty())
-    m_stateError = "cannot replace " + m_stateFile.string() + ": " + ec.message();
+  std::vector<SettingsReport> reports;
+  for (const SimulatedAdapter& adapter : m_adapters) reports.push_back(adapter.Stored);
+  std::string error;
+  if (!WriteSettingsStateFile(m_stateFile, reports, error) && m_stateError.empty())
+    m_stateError = error;
 }
 
 }  // namespace vantor
