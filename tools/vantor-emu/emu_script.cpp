@@ -109,13 +109,13 @@ bool EmuSession::Send(const MouseReport& report) {
 bool EmuSession::Run(const EmuCommand& c) {
   const auto bit = static_cast<std::uint8_t>(1u << ((c.A - 1) & 7));
   switch (c.Kind) {
+    // The held buttons change only with a report the kernel took.
     case CommandKind::Press:
-      m_buttons |= bit;
-      Send({m_buttons});
+      if (Send({static_cast<std::uint8_t>(m_buttons | bit)})) m_buttons |= bit;
       break;
     case CommandKind::Release:
-      m_buttons &= static_cast<std::uint8_t>(~bit);
-      Send({m_buttons});
+      if (Send({static_cast<std::uint8_t>(m_buttons & ~bit)}))
+        m_buttons &= static_cast<std::uint8_t>(~bit);
       break;
     case CommandKind::Click:
       if (Send({static_cast<std::uint8_t>(m_buttons | bit)})) Send({m_buttons});
