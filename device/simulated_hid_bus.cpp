@@ -1,11 +1,20 @@
 #include "device/simulated_hid_bus.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "device/adapter_facts.h"
 #include "device/settings_state_file.h"
 
 namespace vantor {
+
+std::optional<std::size_t> ParseSimulatedAdapterCount(std::string_view text) {
+  std::size_t count = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (ec != std::errc() || end != text.data() + text.size() || count > kMaxEntries)
+    return std::nullopt;
+  return count;
+}
 
 SimulatedHidBus::SimulatedHidBus(std::size_t adapterCount,
                                  std::filesystem::path stateFile)

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "device/hid_bus.h"
@@ -24,6 +26,11 @@ struct SimulatedAdapter {
   bool RefuseSet = false;
   int ReplyLength = static_cast<int>(kSettingsReportSize);  // bytes answered
 };
+
+// The number of simulated adapters a command line asks for, 0 to 8 (more
+// than four can never all be listed, but up to eight show the entry limit);
+// nothing for any other text.
+std::optional<std::size_t> ParseSimulatedAdapterCount(std::string_view text);
 
 class SimulatedHidBus final : public HidBus {
  public:

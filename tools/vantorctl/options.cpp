@@ -1,7 +1,6 @@
-#include <charconv>
 #include <string_view>
 
-#include "device/adapter_facts.h"
+#include "device/simulated_hid_bus.h"
 #include "tools/vantorctl/cli.h"
 
 namespace vantor::cli {
@@ -16,14 +15,9 @@ std::optional<GlobalOptions> ParseGlobalOptions(std::span<char*> args,
     const bool hasValue = i + 1 < args.size();
     if (arg == "--simulate") {
       if (!hasValue) return error = "--simulate needs a number of adapters", std::nullopt;
-      const std::string_view value = args[++i];
-      std::size_t count = 0;
-      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), count);
-      // Two collections an adapter: more than four can never all be listed,
-      // but up to eight are allowed so the entry limit can be seen.
-      if (ec != std::errc() || end != value.data() + value.size() || count > kMaxEntries)
+      options.Simulate = ParseSimulatedAdapterCount(args[++i]);
+      if (!options.Simulate)
         return error = "--simulate takes a number of adapters from 0 to 8", std::nullopt;
-      options.Simulate = count;
     } else if (arg == "--state") {
       if (!hasValue) return error = "--state needs a file", std::nullopt;
       options.StateFile = args[++i];

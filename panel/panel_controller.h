@@ -1,0 +1,70 @@
+// The main panel's behaviour without its window: the device list and the
+// current device, Submit Settings, Refresh, and the profile commands. The
+// wx dialog forwards its events here and implements PanelView.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "device/discovery.h"
+#include "device/gun_device.h"
+#include "device/hid_bus.h"
+#include "panel/panel_view.h"
+
+namespace vantor {
+
+class PanelController {
+ public:
+  PanelController(HidBus& bus, PanelView& view);
+  // Releases the devices, as the window's destruction does.
+  ~PanelController();
+  PanelController(const PanelController&) = delete;
+  PanelController& operator=(const PanelController&) = delete;
+
+  // Discovery, the device list with its first adapter current, the
+  // diagnostics. The pages are created afterwards and read the current
+  // device as they initialise.
+  void Start();
+
+  void OnSelchangeDeviceList(int selected);
+  void OnSubmitSettings();
+  // Drops every unsubmitted edit and reads the adapters afresh; the profile
+  // combo and the current tab stay as they are.
+  void OnRefresh();
+
+  DeviceTable& Table() { return m_table; }
+  GunDevice* CurrentDevice() const { return m_table.CurrentDevice; }
+  // The listed adapters in list order; what each list line stands for.
+  const std::vector<GunDevice*>& DeviceList() const { return m_deviceList; }
+  // Held while the device list is built, emptied or consulted and while the
+  // current device changes; the input path takes it too.
+  std::recursive_mutex& DeviceLock() { return m_deviceLock; }
+
+  // Sentences that stay shown under the device list besides the adapter
+  // problems of the last discovery (e.g. why key presses are off).
+  void SetStandingDiagnostics(std::vector<std::string> lines);
+  // Runs after every rebuild of the device list (start and Refresh), under
+  // no lock: the input side re-opens the adapters' nodes there.
+  void SetDeviceListObserver(std::function<void()> observer) { m_onDeviceList = std::move(observer); }
+
+ private:
+  void Discover();
+  void FillDeviceList();
+  void EmptyDeviceList();
+  void ReleaseTable();
+  void ShowDiagnostics();
+
+  HidBus& m_bus;
+  PanelView& m_view;
+  DeviceTable m_table;
+  std::vector<GunDevice*> m_deviceList;
+  std::recursive_mutex m_deviceLock;
+  std::vector<DeviceProblem> m_problems;
+  std::vector<std::string> m_standingDiagnostics;
+  std::function<void()> m_onDeviceList;
+};
+
+}  // namespace vantor

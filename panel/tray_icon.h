@@ -1,0 +1,36 @@
+// The panel's icon in the notification area, with its two-command menu. A
+// click or double click toggles the panel as the first command does (GTK
+// reports a click as a double click when the click is not handled), since GTK
+// cannot mark a default menu item.
+#pragma once
+
+#include <wx/menu.h>
+#include <wx/taskbar.h>
+
+#include <functional>
+
+namespace vantor {
+
+class CTrayIcon final : public wxTaskBarIcon {
+ public:
+  // Our own ids for the menu's two commands.
+  enum { ID_TRAY_TOGGLE = wxID_HIGHEST + 775, ID_TRAY_EXIT = wxID_HIGHEST + 776 };
+
+  CTrayIcon(std::function<void()> onToggle, std::function<void()> onExit);
+
+  // A notification area to put the icon in exists now.
+  static bool HostAvailable() { return wxTaskBarIcon::IsAvailable(); }
+
+  // The popup menu, also for tests that check its items.
+  wxMenu* CreatePopupMenu() override;
+
+ private:
+  void OnToggle(wxCommandEvent&) { m_onToggle(); }
+  void OnExit(wxCommandEvent&) { m_onExit(); }
+  void OnIconClick(wxTaskBarIconEvent&) { m_onToggle(); }
+
+  std::function<void()> m_onToggle;
+  std::function<void()> m_onExit;
+};
+
+}  // namespace vantor

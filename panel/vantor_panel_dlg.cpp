@@ -1,0 +1,208 @@
+#include "panel/vantor_panel_dlg.h"
+
+#include <wx/app.h>
+
+#include "pages/property_tab_ctrl.h"
+#include "panel/dialog_units.h"
+#include "panel/panel_messages.h"
+#include "panel/tray_icon.h"
+#include "panel/wx_text.h"
+
+namespace vantor {
+namespace {
+
+// The panel's layout in dialog units.
+constexpr DluRect kDeviceListLabelRect = {4, 17, 70, 8};
+constexpr DluRect kPageTabsRect = {86, 18, 277, 194};
+constexpr DluRect kDeviceListRect = {4, 26, 70, 82};
+constexpr DluRect kSubmitRect = {9, 127, 55, 14};
+constexpr DluRect kExitRect = {9, 181, 55, 14};
+constexpr DluRect kRefreshRect = {9, 163, 55, 14};
+constexpr DluRect kProfileComboRect = {86, 3, 277, 46};
+constexpr DluRect kProfilesLabelRect = {4, 5, 23, 8};
+constexpr DluRect kSaveProfileRect = {9, 145, 55, 14};
+constexpr DluRect kClientSize = {0, 0, 370, 217};
+constexpr int kMargin = 4;  // dialog units around what GTK grows
+
+wxString Caption(const PanelOptions& options) {
+  std::string caption(panel_text::kCaption);
+  if (options.Simulated) caption += panel_text::kSimulatedSuffix;
+  return WxText(caption);
+}
+
+}  // namespace
+
+CVantorPanelDlg::CVantorPanelDlg(HidBus& bus, DialogServices& dialogs, const PanelOptions& options)
+    : wxDialog(nullptr, wxID_ANY, Caption(options), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX),
+      m_dialogs(dialogs),
+      m_logic(bus, *this) {
+  OnInitDialog();
+}
+
+CVantorPanelDlg::~CVantorPanelDlg() {
+  if (m_trayIcon) m_trayIcon->RemoveIcon();
+}
+
+void CVantorPanelDlg::OnInitDialog() {
+  CreateControls();
+  m_logic.Start();
+  m_pageTabs->CreatePages();
+  m_pageTabs->ShowSelectedPage();
+  LayOut();
+
+  m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); }, [this] { OnExit(); });
+  m_trayIcon->SetIcon(GetIcon(), WxText(panel_text::kTrayTooltip));
+
+  Bind(wxEVT_LISTBOX, &CVantorPanelDlg::OnSelchangeDeviceList, this, IDC_DEVICE_LIST);
+  Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSubmitSettings, this, IDC_SUBMIT_SETTINGS);
+  Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnRefresh, this, IDC_REFRESH);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnExit(); }, IDC_EXIT);
+  Bind(wxEVT_COMBOBOX, &CVantorPanelDlg::OnSelchangeProfile, this, IDC_PROFILE_COMBO);
+  Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSaveProfileAs, this, IDC_SAVE_PROFILE_AS);
+  Bind(wxEVT_CLOSE_WINDOW, &CVantorPanelDlg::OnClose, this);
+  Bind(wxEVT_CHAR_HOOK, &CVantorPanelDlg::OnCharHook, this);
+}
+
+void CVantorPanelDlg::CreateControls() {
+  m_profilesLabel = new wxStaticText(this, wxID_ANY, WxText(panel_text::kProfilesLabel));
+  m_profileCombo = new wxComboBox(this, IDC_PROFILE_COMBO, wxEmptyString, wxDefaultPosition,
+                                  wxDefaultSize, 0, nullptr, wxCB_DROPDOWN);
+  m_deviceListLabel = new wxStaticText(this, wxID_ANY, WxText(panel_text::kDeviceListLabel));
+  m_deviceList = new wxListBox(this, IDC_DEVICE_LIST, wxDefaultPosition, wxDefaultSize, 0,
+                               nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
+  m_pageTabs = new CPropertyTabCtrl(this, IDC_PAGE_TABS, m_logic.Table());
+  m_submitButton = new wxButton(this, IDC_SUBMIT_SETTINGS, WxText(panel_text::kSubmitButton));
+  m_saveProfileButton =
+      new wxButton(this, IDC_SAVE_PROFILE_AS, WxText(panel_text::kSaveProfileButton));
+  m_refreshButton = new wxButton(this, IDC_REFRESH, WxText(panel_text::kRefreshButton));
+  m_exitButton = new wxButton(this, IDC_EXIT, WxText(panel_text::kExitButton));
+  m_submitButton->SetDefault();
+  m_diagnostics = new wxStaticText(this, wxID_ANY, wxEmptyString);
+  m_diagnostics->SetForegroundColour(*wxRED);
+  m_diagnostics->Hide();
+}
+
+void CVantorPanelDlg::LayOut() {
+  const DluLayout layout(this, m_submitButton, kSubmitRect.height);
+  layout.Place(m_profilesLabel, kProfilesLabelRect);
+  layout.Place(m_profileCombo, kProfileComboRect);
+  layout.Place(m_deviceListLabel, kDeviceListLabelRect);
+  layout.Place(m_deviceList, kDeviceListRect);
+  layout.Place(m_submitButton, kSubmitRect);
+  layout.Place(m_saveProfileButton, kSaveProfileRect);
+  layout.Place(m_refreshButton, kRefreshRect);
+  wxRect exit = layout.Place(m_exitButton, kExitRect);
+
+  // The pages may need more room than the tab control's rectangle gives.
+  wxRect tabs = layout.ToPixels(kPageTabsRect);
+  const wxSize best = m_pageTabs->GetBestSize();
+  tabs.width = std::max(tabs.width, best.x);
+  tabs.height = std::max(tabs.height, best.y);
+  m_pageTabs->SetSize(tabs);
+
+  const int margin = ConvertDialogToPixels(wxSize(kMargin, 0)).x;
+  const wxRect planned = layout.ToPixels(kClientSize);
+  int width = std::max(planned.width, tabs.GetRight() + margin);
+  int height = std::max({planned.height, tabs.GetBottom() + margin, exit.GetBottom() + margin});
+  if (m_diagnostics->IsShown()) {
+    m_diagnostics->SetLabel(m_diagnostics->GetLabel());
+    m_diagnostics->Wrap(width - 2 * margin);
+    m_diagnostics->SetPosition({margin, height});
+    m_diagnostics->SetSize(m_diagnostics->GetBestSize());
+    height += m_diagnostics->GetSize().y + margin;
+  }
+  SetClientSize(width, height);
+}
+
+void CVantorPanelDlg::OnSelchangeDeviceList(wxCommandEvent&) {
+  m_logic.OnSelchangeDeviceList(m_deviceList->GetSelection());
+}
+
+void CVantorPanelDlg::OnSubmitSettings(wxCommandEvent&) { m_logic.OnSubmitSettings(); }
+
+void CVantorPanelDlg::OnRefresh(wxCommandEvent&) { m_logic.OnRefresh(); }
+
+void CVantorPanelDlg::OnSelchangeProfile(wxCommandEvent&) {
+  m_logic.OnSelchangeProfile(m_profileCombo->GetSelection());
+}
+
+void CVantorPanelDlg::OnSaveProfileAs(wxCommandEvent&) { m_logic.OnSaveProfileAs(); }
+
+// Without a notification area a hidden panel could never be brought back,
+// so the panel is minimised instead.
+void CVantorPanelDlg::OnTrayToggle() {
+  m_inTray = !m_inTray;
+  const bool canHide = CTrayIcon::HostAvailable() && m_trayIcon && m_trayIcon->IsIconInstalled();
+  if (m_inTray) {
+    if (canHide)
+      Hide();
+    else
+      Iconize(true);
+  } else {
+    Iconize(false);
+    Show();
+    Raise();
+  }
+}
+
+void CVantorPanelDlg::OnClose(wxCloseEvent& event) {
+  if (!event.CanVeto()) {  // the session ends: go
+    OnExit();
+    return;
+  }
+  event.Veto();
+  OnTrayToggle();
+}
+
+void CVantorPanelDlg::OnExit() {
+  if (m_trayIcon) m_trayIcon->RemoveIcon();
+  Destroy();
+}
+
+// Enter and Escape never press a button or close the panel.
+void CVantorPanelDlg::OnCharHook(wxKeyEvent& event) {
+  switch (event.GetKeyCode()) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+    case WXK_ESCAPE:
+      return;
+    default:
+      event.Skip();
+  }
+}
+
+void CVantorPanelDlg::ClearDeviceList() { m_deviceList->Clear(); }
+void CVantorPanelDlg::AppendDevice(const std::string& name) { m_deviceList->Append(WxText(name)); }
+void CVantorPanelDlg::SelectDevice(int index) { m_deviceList->SetSelection(index); }
+void CVantorPanelDlg::StorePagesToDevice() { m_pageTabs->StorePagesToDevice(); }
+
+void CVantorPanelDlg::RefillPages() {
+  m_pageTabs->ButtonsMapPage().FillFromSettings();
+  m_pageTabs->KeysMapPage().FillFromSettings();
+  m_pageTabs->DriverOptionsPage().FillFromSettings();
+}
+
+void CVantorPanelDlg::ClearProfiles() { m_profileCombo->Clear(); }
+void CVantorPanelDlg::AppendProfile(const std::string& name) { m_profileCombo->Append(WxText(name)); }
+void CVantorPanelDlg::SelectProfile(int index) {
+  if (index >= 0 && static_cast<unsigned>(index) < m_profileCombo->GetCount())
+    m_profileCombo->SetSelection(index);  // sends no selection event
+}
+
+void CVantorPanelDlg::ShowMessage(const PanelMessage& message) { m_dialogs.ShowMessage(this, message); }
+
+std::optional<std::filesystem::path> CVantorPanelDlg::ChooseProfileToSave(
+    const std::filesystem::path& folder) {
+  return m_dialogs.ChooseProfileToSave(this, folder);
+}
+
+void CVantorPanelDlg::ShowDiagnostics(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  m_diagnostics->SetLabel(WxText(text));
+  m_diagnostics->Show(!text.empty());
+  if (m_pageTabs && m_pageTabs->GetPageCount() > 0) LayOut();
+}
+
+}  // namespace vantor
