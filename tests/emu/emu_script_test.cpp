@@ -1,13 +1,10 @@
 // The emulator's command lines: what each means, what is refused and why,
 // and what a session sends for them.
-#include <linux/uhid.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "tests/emu/fake_kernel.h"
 #include "tools/vantor-emu/emu_script.h"
 
 namespace vantor::emu {
@@ -55,16 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"fire", std::nullopt, "unknown command \"fire\""}));
 
 // A session against a socket that plays the kernel.
-class SessionTest : public testing::Test {
+class SessionTest : public FakeKernel {
  protected:
   void SetUp() override {
-    int fds[2];
-    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
-    kernelEnd = fds[1];
-    adapter = std::make_unique<UhidAdapter>(fds[0], EmulatorOptions{});
-    std::string error;
-    ASSERT_TRUE(adapter->Plug(error));
-    NextEvent();  // the create
+    FakeKernel::SetUp();
+    adapter = PlugAdapter();
     session = std::make_unique<EmuSession>(*adapter, out, err, [this](std::chrono::milliseconds ms) {
       waits.push_back(static_cast<int>(ms.count()));
       return true;
@@ -73,12 +65,12 @@ class SessionTest : public testing::Test {
   void TearDown() override {
     session.reset();
     adapter.reset();
-    ::close(kernelEnd);
+    FakeKernel::TearDown();
   }
   uhid_event NextEvent() {
-    uhid_event e{};
-    EXPECT_GT(::read(kernelEnd, &e, sizeof e), 0);
-    return e;
+    const auto e = Receive();
+    EXPECT_TRUE(e);
+    return e.value_or(uhid_event{});
   }
   // The button byte of the next input report.
   int NextButtons() {
@@ -93,7 +85,6 @@ class SessionTest : public testing::Test {
     return session->Run(*command);
   }
 
-  int kernelEnd = -1;
   std::unique_ptr<UhidAdapter> adapter;
   std::ostringstream out, err;
   std::vector<int> waits;
