@@ -99,7 +99,7 @@ EmuSession::EmuSession(UhidAdapter& adapter, std::ostream& out, std::ostream& er
                        WaitFunction wait)
     : m_adapter(adapter), m_out(out), m_err(err), m_wait(std::move(wait)) {}
 
-bool EmuSession::Send(const MouseReport& report) {
+bool EmuSession::Send(const MouseInputReport& report) {
   if (m_adapter.SendMouse(report)) return true;
   m_err << (m_adapter.Plugged() ? "the kernel refused the input report\n"
                                 : "the adapter is unplugged\n");

@@ -53,7 +53,7 @@ class EmuSession {
   bool Run(const EmuCommand& command);
 
  private:
-  bool Send(const MouseReport& report);
+  bool Send(const MouseInputReport& report);
 
   UhidAdapter& m_adapter;
   std::ostream& m_out;

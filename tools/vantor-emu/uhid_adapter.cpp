@@ -111,11 +111,11 @@ bool UhidAdapter::Unplug() {
   return Write(destroy);
 }
 
-bool UhidAdapter::SendMouse(const MouseReport& report) {
+bool UhidAdapter::SendMouse(const MouseInputReport& report) {
   if (!m_plugged) return false;
   Event input;
   input.e.type = UHID_INPUT2;
-  const auto bytes = EncodeMouseReport(report);
+  const auto bytes = EncodeMouseInputReport(report);
   input.e.u.input2.size = static_cast<std::uint16_t>(bytes.size());
   std::copy(bytes.begin(), bytes.end(), input.e.u.input2.data);
   return Write(input);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "device/settings_report.h"
-#include "tools/vantor-emu/mouse_report.h"
+#include "tools/vantor-emu/mouse_input_report.h"
 
 namespace vantor::emu {
 
@@ -58,7 +58,7 @@ class UhidAdapter {
   bool Unplug();
   bool Plugged() const { return m_plugged; }
 
-  bool SendMouse(const MouseReport& report);
+  bool SendMouse(const MouseInputReport& report);
 
   void SetFaults(const Faults& faults);
   SettingsReport Stored() const;

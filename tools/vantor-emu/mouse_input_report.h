@@ -11,13 +11,13 @@ namespace vantor::emu {
 
 inline constexpr int kMouseButtonCount = 5;
 
-struct MouseReport {
+struct MouseInputReport {
   std::uint8_t Buttons = 0;  // bit 0 = button 1
   std::int8_t X = 0, Y = 0, Wheel = 0;
 };
 
-inline std::array<std::uint8_t, kMouseReportSize> EncodeMouseReport(
-    const MouseReport& r) {
+inline std::array<std::uint8_t, kMouseReportSize> EncodeMouseInputReport(
+    const MouseInputReport& r) {
   return {kMouseReportId, static_cast<std::uint8_t>(r.Buttons & 0x1F),
           static_cast<std::uint8_t>(r.X), static_cast<std::uint8_t>(r.Y),
           static_cast<std::uint8_t>(r.Wheel)};
