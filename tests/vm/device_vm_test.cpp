@@ -1,10 +1,7 @@
 // The device layer against the kernel's real hidraw: discovery, Submit and
 // their failures, with emulated adapters plugged in through uhid.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstring>
 #include <deque>
 
 #include "device/discovery.h"
@@ -215,31 +212,14 @@ TEST_F(RealHidrawTest, UnplugDuringSubmitFailsCleanlyAndTheNodeGoes) {
 TEST_F(RealHidrawTest, UnprivilegedUserIsToldWhyTheAdapterCannotBeOpened) {
   PluggedAdapter& emulated = Plug();
   ASSERT_TRUE(emulated.Adapter);
-  int pipeFds[2];
-  ASSERT_EQ(::pipe(pipeFds), 0);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::close(pipeFds[0]);
-    constexpr uid_t kNobody = 65534;
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(3);
+  const auto sentence = vm::RunAsNobody([] {
     HidrawBus userBus;
     DeviceTable userTable;
     std::vector<DeviceProblem> problems;
-    const bool found = DiscoverDevices(userBus, userTable, &problems);
-    const std::string sentence = problems.empty() ? "" : DescribeProblem(problems[0]);
-    [[maybe_unused]] auto n = ::write(pipeFds[1], sentence.data(), sentence.size());
-    ::_exit(found || problems.size() != 1 ? 1 : 0);
-  }
-  ::close(pipeFds[1]);
-  std::string sentence;
-  char chunk[256];
-  for (ssize_t n; (n = ::read(pipeFds[0], chunk, sizeof chunk)) > 0;) sentence.append(chunk, n);
-  ::close(pipeFds[0]);
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << "discovery should fail with one problem";
+    if (DiscoverDevices(userBus, userTable, &problems)) return std::string("discovery succeeded");
+    if (problems.size() != 1) return std::to_string(problems.size()) + " problems";
+    return DescribeProblem(problems[0]);
+  });
   EXPECT_EQ(sentence, "Adapter at " + emulated.Nodes.Hidraw +
                           " cannot be opened: Permission denied. Install the udev rule (see README).");
 }

@@ -1,6 +1,8 @@
 #include "tests/vm/real_kernel.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
@@ -44,6 +46,31 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 bool NoHidrawNodes() {
   std::error_code ec;
   return fs::is_empty("/sys/class/hidraw", ec) || ec;
+}
+
+std::optional<std::string> RunAsNobody(const std::function<std::string()>& body) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return std::nullopt;
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    constexpr uid_t kNobody = 65534;
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(1);
+    const std::string text = body();
+    const bool written = ::write(pipeFds[1], text.data(), text.size()) == ssize_t(text.size());
+    ::_exit(written ? 0 : 1);
+  }
+  ::close(pipeFds[1]);
+  std::string text;
+  char chunk[256];
+  for (ssize_t n; (n = ::read(pipeFds[0], chunk, sizeof chunk)) > 0;)
+    text.append(chunk, static_cast<std::size_t>(n));
+  ::close(pipeFds[0]);
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return std::nullopt;
+  return text;
 }
 
 int OpenDescriptorCount() {

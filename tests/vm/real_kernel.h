@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tools/vantor-emu/adapter_nodes.h"
@@ -31,6 +32,11 @@ bool WaitUntil(const std::function<bool()>& done,
 
 // No hidraw node is left: a test starts from an empty bus.
 bool NoHidrawNodes();
+
+// Runs body in a child process as the unprivileged user "nobody" and gives
+// back the text it returned; nothing when the child could not drop root or
+// died.
+std::optional<std::string> RunAsNobody(const std::function<std::string()>& body);
 
 // Descriptors this process holds, to see that a failure closed all it opened.
 int OpenDescriptorCount();
