@@ -73,8 +73,9 @@ struct Command {
 std::span<const Command> Commands();
 void PrintUsage(std::ostream& err);
 
-// Per command: "list" and "show N".
+// Per command: "list", "show N" and "remap".
 int RunList(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunShow(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+int RunRemap(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 
 }  // namespace vantor::cli

@@ -8,6 +8,7 @@ namespace {
 constexpr Command kCommands[] = {
     {"list", "", RunList},
     {"show", "N", RunShow},
+    {"remap", "", RunRemap},
 };
 }  // namespace
 
