@@ -31,6 +31,8 @@ class MouseSource {
   // Reads what is ready on fd without blocking and hands each report to
   // handler, in order. False when fd is no longer watched (its device went
   // away, or it was never one of Fds()): the caller stops waiting on it.
+  // The handler must not call WatchAdapters: a rebuild of the device list
+  // belongs after ReadReady has returned.
   virtual bool ReadReady(int fd, MouseReportHandler& handler) = 0;
 
   // The adapters whose mouse cannot be listened to, one sentence each, as of
