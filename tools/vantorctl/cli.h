@@ -76,9 +76,10 @@ void PrintUsage(std::ostream& err);
 // Every setting on a line of its own, "ButtonMap1 = 1".
 void PrintSettings(const GunSettings& settings, std::ostream& out);
 
-// Per command: "list", "show N", and "profile save|load|list".
+// Per command: "list", "show N", "profile save|load|list" and "remap".
 int RunList(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunShow(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunProfile(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+int RunRemap(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 
 }  // namespace vantor::cli

@@ -10,6 +10,7 @@ constexpr Command kCommands[] = {
     {"show", "N", RunShow},
     {"profile", "save FILE [--adapter N] | load FILE [--adapter N] [--submit] | list",
      RunProfile},
+    {"remap", "", RunRemap},
 };
 }  // namespace
 
