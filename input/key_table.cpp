@@ -12,7 +12,7 @@ constexpr KeyEntry Letter(std::uint8_t code, std::string_view name, std::uint16_
 
 }  // namespace
 
-const std::array<KeyEntry, kKeyTableSize> kKeyTable = {{
+constexpr std::array<KeyEntry, kKeyTableSize> kKeyTable = {{
     {0, "nil", {}},
     {1, "Up arrow", {0x26, 0x48, kExt}},
     {2, "Down arrow", {0x28, 0x50, kExt}},
@@ -67,11 +67,24 @@ const std::array<KeyEntry, kKeyTableSize> kKeyTable = {{
 }};
 
 namespace {
+
+constexpr std::uint8_t kNoEntry = 0xFF;
+
+// Position in kKeyTable by code, so that the translator's lookup for every
+// key transition is one index.
+constexpr std::array<std::uint8_t, 256> kPositionOfCode = [] {
+  std::array<std::uint8_t, 256> positions{};
+  positions.fill(kNoEntry);
+  for (std::size_t i = 0; i < kKeyTable.size(); ++i)
+    positions[kKeyTable[i].Code] = static_cast<std::uint8_t>(i);
+  return positions;
+}();
+
 const KeyEntry* EntryOf(std::uint8_t code) {
-  for (const KeyEntry& entry : kKeyTable)
-    if (entry.Code == code) return &entry;
-  return nullptr;
+  const std::uint8_t position = kPositionOfCode[code];
+  return position == kNoEntry ? nullptr : &kKeyTable[position];
 }
+
 }  // namespace
 
 std::string_view KeyNameFromCode(std::uint8_t code) {

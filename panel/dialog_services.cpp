@@ -25,7 +25,7 @@ std::optional<std::filesystem::path> WxDialogServices::ChooseProfileToSave(
   if (!chosen.has_extension()) {
     chosen += ".ini";
     if (std::filesystem::exists(chosen) &&
-        wxMessageBox(WxText(chosen.filename().string() + " already exists.\nDo you want to replace it?"),
+        wxMessageBox(WxText(panel_text::ReplaceQuestion(chosen.filename().string())),
                      WxText(panel_text::kSaveDialogTitle), wxYES_NO | wxICON_WARNING,
                      owner) != wxYES)
       return std::nullopt;

@@ -2,11 +2,15 @@
 
 #include "device/listed_adapters.h"
 #include "device/settings_report.h"
+#include "profiles/profile_file.h"
+#include "profiles/profile_folder.h"
 #include "panel/panel_messages.h"
 
 namespace vantor {
 
-PanelController::PanelController(HidBus& bus, PanelView& view) : m_bus(bus), m_view(view) {}
+PanelController::PanelController(HidBus& bus, PanelView& view,
+                                 std::optional<std::filesystem::path> profilesFolder)
+    : m_bus(bus), m_view(view), m_profilesFolder(std::move(profilesFolder)) {}
 
 PanelController::~PanelController() { ReleaseTable(); }
 
@@ -16,6 +20,7 @@ void PanelController::Start() {
     std::lock_guard lock(m_deviceLock);
     FillDeviceList();
   }
+  FillProfileCombo();
   ShowDiagnostics();
   if (m_onDeviceList) m_onDeviceList();
 }
@@ -81,6 +86,54 @@ void PanelController::OnRefresh() {
   m_view.RefillPages();
   ShowDiagnostics();
   if (m_onDeviceList) m_onDeviceList();
+}
+
+void PanelController::EnsureProfilesFolder() {
+  if (m_profilesFolder && !ProfilesFolderExists(*m_profilesFolder))
+    CreateProfilesFolder(*m_profilesFolder);
+}
+
+void PanelController::FillProfileCombo() {
+  m_profileNames.clear();
+  if (m_profilesFolder && ProfilesFolderExists(*m_profilesFolder))
+    m_profileNames = ListProfiles(*m_profilesFolder);
+  else
+    EnsureProfilesFolder();
+  for (const std::string& name : m_profileNames) m_view.AppendProfile(ProfileDisplayName(name));
+  // Shows the first name without loading it: only the user's choice loads.
+  m_view.SelectProfile(0);
+}
+
+void PanelController::OnSelchangeProfile(int selected) {
+  GunDevice* const current = m_table.CurrentDevice;
+  if (!current || !m_profilesFolder || selected < 0 ||
+      static_cast<std::size_t>(selected) >= m_profileNames.size())
+    return;
+  const auto path =
+      ListedProfilePath(*m_profilesFolder, m_profileNames[static_cast<std::size_t>(selected)]);
+  if (!path) return;
+  // An unreadable file gives every field its default, as a missing one does.
+  LoadProfile(*path, current->Settings);
+  m_view.RefillPages();
+}
+
+void PanelController::OnSaveProfileAs() {
+  GunDevice* const current = m_table.CurrentDevice;
+  if (!current) {
+    m_view.ShowMessage({panel_text::kErrorCaption, std::string(panel_text::kNoProfileDeviceText),
+                        MessageIcon::Stop});
+    return;
+  }
+  EnsureProfilesFolder();
+  const auto chosen = m_view.ChooseProfileToSave(m_profilesFolder.value_or(std::filesystem::path()));
+  if (!chosen) return;
+  m_view.StorePagesToDevice();
+  std::string reason;
+  if (!SaveProfile(*chosen, current->Settings, &reason))
+    m_view.ShowMessage({panel_text::kErrorCaption,
+                        panel_text::ProfileNotSaved(chosen->string(), reason), MessageIcon::Stop});
+  m_view.ClearProfiles();
+  FillProfileCombo();
 }
 
 void PanelController::SetStandingDiagnostics(std::vector<std::string> lines) {

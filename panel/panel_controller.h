@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,17 @@ namespace vantor {
 
 class PanelController {
  public:
-  PanelController(HidBus& bus, PanelView& view);
+  // profilesFolder is where profiles are listed, loaded and saved; nothing
+  // when this machine gives no such place (the combo stays empty).
+  PanelController(HidBus& bus, PanelView& view,
+                  std::optional<std::filesystem::path> profilesFolder);
   // Releases the devices, as the window's destruction does.
   ~PanelController();
   PanelController(const PanelController&) = delete;
   PanelController& operator=(const PanelController&) = delete;
 
   // Discovery, the device list with its first adapter current, the
-  // diagnostics. The pages are created afterwards and read the current
+  // profile combo, the diagnostics. The pages are created afterwards and read the current
   // device as they initialise.
   void Start();
 
@@ -34,6 +38,13 @@ class PanelController {
   // Drops every unsubmitted edit and reads the adapters afresh; the profile
   // combo and the current tab stay as they are.
   void OnRefresh();
+
+  // Loads the chosen profile into the current device and shows it; the
+  // adapter is written only by Submit Settings.
+  void OnSelchangeProfile(int selected);
+  // Collects the pages and saves the current device's settings under a name
+  // the user chooses, then lists the profiles again.
+  void OnSaveProfileAs();
 
   DeviceTable& Table() { return m_table; }
   GunDevice* CurrentDevice() const { return m_table.CurrentDevice; }
@@ -56,6 +67,8 @@ class PanelController {
   void EmptyDeviceList();
   void ReleaseTable();
   void ShowDiagnostics();
+  void FillProfileCombo();
+  void EnsureProfilesFolder();
 
   HidBus& m_bus;
   PanelView& m_view;
@@ -65,6 +78,8 @@ class PanelController {
   std::vector<DeviceProblem> m_problems;
   std::vector<std::string> m_standingDiagnostics;
   std::function<void()> m_onDeviceList;
+  std::optional<std::filesystem::path> m_profilesFolder;
+  std::vector<std::string> m_profileNames;  // file names, in combo order
 };
 
 }  // namespace vantor

@@ -1,6 +1,7 @@
 // Every text the main panel shows, with its exact wording.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vantor::panel_text {
@@ -33,7 +34,15 @@ inline constexpr std::string_view kErrorCaption = "Error";
 inline constexpr std::string_view kNoProfileDeviceText =
     "No device selected so no valid profile to save.";
 
+// A profile that could not be written names the file and the reason.
+inline std::string ProfileNotSaved(const std::string& file, const std::string& reason) {
+  return "The profile " + file + " could not be saved: " + reason + ".";
+}
+
 inline constexpr std::string_view kSaveDialogTitle = "Save Profile As";
 inline constexpr std::string_view kSaveDialogFilter = "Profile (*.ini)|*.ini";
+inline std::string ReplaceQuestion(const std::string& fileName) {
+  return fileName + " already exists.\nDo you want to replace it?";
+}
 
 }  // namespace vantor::panel_text

@@ -1,11 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "device/settings_report.h"
 #include "device/simulated_hid_bus.h"
 #include "panel/instance_lock.h"
 #include "panel/panel_controller.h"
 #include "panel/panel_messages.h"
+#include "profiles/profile_file.h"
 #include "tests/panel/recording_view.h"
 
 namespace vantor {
@@ -15,10 +19,32 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 using testing_support::RecordingView;
 
+// A Profiles folder of the test's own, made afresh for each test.
+class TempFolder {
+ public:
+  TempFolder()
+      : m_path(std::filesystem::temp_directory_path() /
+               ("vantor-panel-" + std::to_string(::getpid()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::remove_all(m_path);
+  }
+  ~TempFolder() { std::filesystem::remove_all(m_path); }
+  const std::filesystem::path& Path() const { return m_path; }
+
+ private:
+  std::filesystem::path m_path;
+};
+
 class PanelControllerTest : public testing::Test {
  protected:
-  explicit PanelControllerTest(std::size_t adapters = 2) : bus(adapters), controller(bus, view) {
+  explicit PanelControllerTest(std::size_t adapters = 2)
+      : bus(adapters), controller(bus, view, profiles.Path() / "Profiles") {
     view.controller = &controller;
+  }
+  std::filesystem::path ProfilesFolder() const { return profiles.Path() / "Profiles"; }
+  void WriteProfile(const std::string& name, const std::string& text) {
+    std::filesystem::create_directories(ProfilesFolder());
+    std::ofstream(ProfilesFolder() / name) << text;
   }
   void Start() {
     controller.Start();
@@ -26,6 +52,7 @@ class PanelControllerTest : public testing::Test {
   }
   SettingsReport Stored(std::size_t adapter) { return bus.Adapters()[adapter].Stored; }
 
+  TempFolder profiles;
   SimulatedHidBus bus;
   RecordingView view;
   PanelController controller;
@@ -132,6 +159,72 @@ TEST_F(PanelControllerTest, UnopenableAdapterIsShownAsADiagnostic) {
   bus.Adapters()[1].OpenFailure.clear();
   controller.OnRefresh();
   EXPECT_THAT(view.diagnostics, ElementsAre("Key presses are off."));
+}
+
+TEST_F(PanelControllerTest, ComboShowsTheFirstProfileWithoutLoadingIt) {
+  WriteProfile("zeta.ini", "[GunProfile]\r\nUpEdge=1\r\n");
+  WriteProfile("Arcade.INI", "[GunProfile]\r\nUpEdge=40\r\n");
+  WriteProfile("notes.txt", "");
+  Start();
+  EXPECT_THAT(view.profiles, ElementsAre("Arcade", "zeta"));
+  EXPECT_EQ(view.selectedProfile, 0);
+  EXPECT_EQ(controller.CurrentDevice()->Settings, ProfileDefaultSettings());
+}
+
+TEST_F(PanelControllerTest, ChoosingAProfileChangesPagesAndMemoryNotTheAdapter) {
+  WriteProfile("Arcade.ini", "[GunProfile]\r\nUpEdge=40\r\n");
+  Start();
+  view.pages.Sensitivity = 9;  // an unstored edit is replaced by the profile
+  controller.OnSelchangeProfile(0);
+  GunSettings expected = ProfileDefaultSettings();
+  expected.UpEdge = 40;
+  EXPECT_EQ(controller.CurrentDevice()->Settings, expected);
+  EXPECT_EQ(view.pages, expected);
+  EXPECT_EQ(Stored(0), EncodeSettingsReport(ProfileDefaultSettings()));
+  controller.OnSelchangeProfile(1);  // past the list: nothing
+  controller.OnSelchangeProfile(-1);
+  EXPECT_EQ(controller.CurrentDevice()->Settings, expected);
+}
+
+TEST_F(PanelControllerTest, SaveProfileAsStoresThePagesAndListsAgain) {
+  Start();
+  EXPECT_TRUE(std::filesystem::is_directory(ProfilesFolder())) << "made at start";
+  view.chosenFiles.push_back(std::nullopt);  // cancelled: not even the store
+  controller.OnSaveProfileAs();
+  EXPECT_EQ(view.stores, 0);
+
+  view.pages.XCenter = 321;
+  view.chosenFiles.push_back(ProfilesFolder() / "Mine.ini");
+  controller.OnSaveProfileAs();
+  EXPECT_THAT(view.chooserFolders, ElementsAre(ProfilesFolder(), ProfilesFolder()));
+  EXPECT_THAT(view.profiles, ElementsAre("Mine"));
+  EXPECT_EQ(view.selectedProfile, 0);
+  GunSettings loaded;
+  ASSERT_TRUE(LoadProfile(ProfilesFolder() / "Mine.ini", loaded));
+  EXPECT_EQ(loaded.XCenter, 321);
+  EXPECT_THAT(view.messages, IsEmpty());
+}
+
+TEST_F(PanelControllerTest, FailedSaveSaysSoAndStillListsAgain) {
+  WriteProfile("Old.ini", "[GunProfile]\r\n");
+  Start();
+  view.chosenFiles.push_back(ProfilesFolder() / "missing-folder" / "New.ini");
+  controller.OnSaveProfileAs();
+  ASSERT_THAT(view.messages, ElementsAre("Error"));
+  EXPECT_THAT(view.messageTexts[0], testing::HasSubstr("New.ini could not be saved: "));
+  EXPECT_THAT(view.profiles, ElementsAre("Old"));
+}
+
+TEST_F(NoAdapterTest, ProfilesNeedAnAdapter) {
+  WriteProfile("Arcade.ini", "[GunProfile]\r\nUpEdge=40\r\n");
+  Start();
+  view.chosenFiles.push_back(ProfilesFolder() / "x.ini");
+  controller.OnSaveProfileAs();
+  EXPECT_THAT(view.messages, ElementsAre("Error"));
+  EXPECT_EQ(view.messageTexts[0], panel_text::kNoProfileDeviceText);
+  EXPECT_THAT(view.chooserFolders, IsEmpty());
+  controller.OnSelchangeProfile(0);
+  EXPECT_EQ(view.refills, 1) << "only the refill when the pages were made";
 }
 
 TEST(InstanceLockTest, SecondHolderIsRefusedUntilTheFirstLetsGo) {

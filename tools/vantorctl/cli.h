@@ -73,8 +73,13 @@ struct Command {
 std::span<const Command> Commands();
 void PrintUsage(std::ostream& err);
 
-// Per command: "list" and "show N".
+// Every setting on a line of its own, "ButtonMap1 = 1".
+void PrintSettings(const GunSettings& settings, std::ostream& out);
+
+// Per command: "list", "show N", "profile save|load|list" and "remap".
 int RunList(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunShow(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+int RunProfile(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+int RunRemap(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 
 }  // namespace vantor::cli

@@ -8,6 +8,9 @@ namespace {
 constexpr Command kCommands[] = {
     {"list", "", RunList},
     {"show", "N", RunShow},
+    {"profile", "save FILE [--adapter N] | load FILE [--adapter N] [--submit] | list",
+     RunProfile},
+    {"remap", "", RunRemap},
 };
 }  // namespace
 

@@ -28,6 +28,11 @@ void PrintSettingsSummary(const GunSettings& s, std::ostream& out) {
 
 }  // namespace
 
+void PrintSettings(const GunSettings& settings, std::ostream& out) {
+  for (const SettingsField& field : kSettingsFields)
+    out << field.Name << " = " << field.Get(settings) << '\n';
+}
+
 int RunList(Session& session, std::span<const std::string> args,
             std::ostream& out, std::ostream& err) {
   if (!args.empty()) {
@@ -53,8 +58,7 @@ int RunShow(Session& session, std::span<const std::string> args,
   if (!session.RequireAdapters(err)) return kExitFailure;
   GunDevice* adapter = session.AdapterByNumber(args[0], err);
   if (!adapter) return kExitFailure;
-  for (const SettingsField& field : kSettingsFields)
-    out << field.Name << " = " << field.Get(adapter->Settings) << '\n';
+  PrintSettings(adapter->Settings, out);
   return kExitOk;
 }
 

@@ -1,0 +1,66 @@
+#include "profiles/profile_file.h"
+
+#include <array>
+
+#include "device/settings_fields.h"
+#include "profiles/file_store.h"
+#include "profiles/private_profile.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::string_view kTooLarge = "File too large for a profile (over 1 MB)";
+
+constexpr std::array<std::string_view, kSettingsFields.size()> KeyNames() {
+  std::array<std::string_view, kSettingsFields.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = kSettingsFields[i].Name;
+  return names;
+}
+constexpr auto kKeys = KeyNames();
+
+// The file's bytes, nothing for a missing file, or false.
+bool ReadProfileBytes(const std::filesystem::path& path, std::string& bytes,
+                      bool& missing, std::string* reason) {
+  const FileRead result = ReadBoundedFile(path, kMaxProfileFileSize, bytes, reason);
+  missing = result == FileRead::Missing;
+  if (result == FileRead::TooLarge && reason) *reason = kTooLarge;
+  return result == FileRead::Ok;
+}
+
+}  // namespace
+
+bool LoadProfile(const std::filesystem::path& path, GunSettings& settings,
+                 std::string* reason) {
+  std::string bytes;
+  bool missing = false;
+  const bool read = ReadProfileBytes(path, bytes, missing, reason);
+  const auto values = GetProfileStrings(bytes, kProfileSection, kKeys);
+  const GunSettings defaults = ProfileDefaultSettings();
+  for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
+    const SettingsField& field = kSettingsFields[i];
+    // An empty value counts as a missing one, as on Windows.
+    if (values[i] && !values[i]->empty())
+      field.Set(settings, ProfileNumber(*values[i]));
+    else
+      field.Set(settings, field.Get(defaults));
+  }
+  return read;
+}
+
+bool SaveProfile(const std::filesystem::path& path, const GunSettings& settings,
+                 std::string* reason) {
+  std::string existing;
+  bool missing = false;
+  if (!ReadProfileBytes(path, existing, missing, reason) && !missing) return false;
+
+  std::array<std::string, kSettingsFields.size()> texts;
+  std::array<ProfileString, kSettingsFields.size()> entries;
+  for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
+    texts[i] = std::to_string(kSettingsFields[i].Get(settings));
+    entries[i] = {kKeys[i], texts[i]};
+  }
+  return ReplaceFileAtomically(path, PutProfileStrings(existing, kProfileSection, entries),
+                               reason);
+}
+
+}  // namespace vantor

@@ -1,0 +1,13 @@
+// The folder of the running program, where a portable install keeps its
+// Profiles folder. One implementation per platform.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace vantor {
+
+// Nothing when the platform cannot say where the program is.
+std::optional<std::filesystem::path> GetProgramFolder();
+
+}  // namespace vantor

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "profiles/private_profile.h"
+
+namespace vantor {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::string_view kSection = "GunProfile";
+
+std::optional<std::string> ReadUpEdge(std::string_view text) {
+  constexpr std::array<std::string_view, 1> keys = {"UpEdge"};
+  const auto values = GetProfileStrings(text, kSection, keys);
+  if (!values[0]) return std::nullopt;
+  return std::string(*values[0]);
+}
+
+struct ReadCase {
+  const char* name;
+  std::string_view text;
+  std::optional<std::string> upEdge;
+  friend void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadingRule : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadingRule, FindsTheValueOfUpEdge) {
+  EXPECT_EQ(ReadUpEdge(GetParam().text), GetParam().upEdge);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrivateProfile, ReadingRule,
+    testing::Values(
+        ReadCase{"lf", "[GunProfile]\nUpEdge=40\n", "40"},
+        ReadCase{"crlf", "[GunProfile]\r\nUpEdge=40\r\n", "40"},
+        ReadCase{"byte_order_mark", "\xEF\xBB\xBF[GunProfile]\r\nUpEdge=40\r\n", "40"},
+        ReadCase{"names_in_any_case", "[gunPROFILE]\nupedge=40\n", "40"},
+        ReadCase{"blanks_around_names_and_values", "  [ GunProfile ]  \n\t UpEdge \t=  40 \t\n", "40"},
+        ReadCase{"no_final_line_break", "[GunProfile]\nUpEdge=40", "40"},
+        ReadCase{"comment_line", "[GunProfile]\n;UpEdge=40\n", std::nullopt},
+        ReadCase{"indented_comment_line", "[GunProfile]\n  ; UpEdge=40\n", std::nullopt},
+        ReadCase{"first_duplicate_key_wins", "[GunProfile]\nUpEdge=40\nupedge=50\n", "40"},
+        ReadCase{"first_section_of_the_name_counts",
+                 "[GunProfile]\nDownEdge=1\n[GunProfile]\nUpEdge=50\n", std::nullopt},
+        ReadCase{"key_of_another_section", "[Other]\nUpEdge=40\n[GunProfile]\nDownEdge=1\n",
+                 std::nullopt},
+        ReadCase{"key_after_the_section_ended", "[GunProfile]\n[Other]\nUpEdge=40\n",
+                 std::nullopt},
+        ReadCase{"key_before_any_section", "UpEdge=40\n[GunProfile]\n", std::nullopt},
+        ReadCase{"longer_key_is_another_key", "[GunProfile]\nUpEdge2=40\n", std::nullopt},
+        ReadCase{"quoted_value", "[GunProfile]\nUpEdge=\"40\"\n", "40"},
+        ReadCase{"single_quoted_value", "[GunProfile]\nUpEdge='40'\n", "40"},
+        ReadCase{"key_without_equals", "[GunProfile]\nUpEdge\n", ""},
+        ReadCase{"empty_value", "[GunProfile]\nUpEdge=   \n", ""},
+        ReadCase{"value_holding_equals", "[GunProfile]\nUpEdge=4=0\n", "4=0"},
+        ReadCase{"section_line_without_bracket", "[GunProfile\nUpEdge=40\n", "40"},
+        ReadCase{"text_after_the_bracket", "[GunProfile] ; ours\nUpEdge=40\n", "40"},
+        ReadCase{"nul_bytes_are_ordinary_bytes", "[GunProfile]\n\0\0\nUp\0Edge=1\nUpEdge=4\0x\n"sv,
+                 std::string("4\0x", 3)},
+        ReadCase{"empty_text", "", std::nullopt}));
+
+struct NumberCase {
+  std::string_view text;
+  std::uint32_t number;
+  friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+};
+
+class NumberReading : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberReading, ReadsAsTheWindowsReaderDoes) {
+  EXPECT_EQ(ProfileNumber(GetParam().text), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrivateProfile, NumberReading,
+    testing::Values(NumberCase{"40", 40}, NumberCase{"007", 7}, NumberCase{" \t40 ", 40},
+                    NumberCase{"+40", 40}, NumberCase{"-1", 4294967295u},
+                    NumberCase{"-40", 4294967256u}, NumberCase{"40abc", 40},
+                    NumberCase{"4 0", 4}, NumberCase{"abc", 0}, NumberCase{"0x10", 0},
+                    NumberCase{"-", 0}, NumberCase{"+-1", 0}, NumberCase{"4294967295", 4294967295u},
+                    NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1},
+                    NumberCase{"99999999999999999999", 1661992959u}));
+
+struct WriteCase {
+  const char* name;
+  std::string_view before;
+  std::string_view after;
+  friend void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class WritingRule : public testing::TestWithParam<WriteCase> {};
+
+// Every case writes UpEdge=5, so each shows one rule.
+TEST_P(WritingRule, KeepsEveryOtherByte) {
+  const ProfileString entry{"UpEdge", "5"};
+  EXPECT_EQ(PutProfileStrings(GetParam().before, kSection, std::span(&entry, 1)),
+            GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrivateProfile, WritingRule,
+    testing::Values(
+        WriteCase{"new_text_is_crlf", "", "[GunProfile]\r\nUpEdge=5\r\n"},
+        WriteCase{"replaced_in_place_with_its_spelling_and_blanks",
+                  "[gunprofile]\r\n  upedge = 40  \r\nDownEdge=1\r\n",
+                  "[gunprofile]\r\n  upedge = 5  \r\nDownEdge=1\r\n"},
+        WriteCase{"added_after_the_last_key_of_the_section",
+                  "[GunProfile]\nA=1\n\n; about Other\n[Other]\nB=2\n",
+                  "[GunProfile]\nA=1\nUpEdge=5\n\n; about Other\n[Other]\nB=2\n"},
+        WriteCase{"added_below_a_section_without_keys", "[GunProfile]\n[Other]\n",
+                  "[GunProfile]\nUpEdge=5\n[Other]\n"},
+        WriteCase{"added_after_a_last_line_without_break", "[GunProfile]\nA=1",
+                  "[GunProfile]\nA=1\nUpEdge=5\n"},
+        WriteCase{"section_added_at_the_end", "; mine\r\n[Other]\r\nB=2\r\n",
+                  "; mine\r\n[Other]\r\nB=2\r\n[GunProfile]\r\nUpEdge=5\r\n"},
+        WriteCase{"section_added_after_a_last_line_without_break", "[Other]\nB=2",
+                  "[Other]\nB=2\n[GunProfile]\nUpEdge=5\n"},
+        WriteCase{"first_line_ending_decides", "[Other]\nB=2\r\n",
+                  "[Other]\nB=2\r\n[GunProfile]\nUpEdge=5\n"},
+        WriteCase{"byte_order_mark_kept", "\xEF\xBB\xBF[GunProfile]\r\nUpEdge=1\r\n",
+                  "\xEF\xBB\xBF[GunProfile]\r\nUpEdge=5\r\n"},
+        WriteCase{"only_the_first_duplicate_replaced", "[GunProfile]\nUpEdge=1\nUpEdge=2\n",
+                  "[GunProfile]\nUpEdge=5\nUpEdge=2\n"},
+        WriteCase{"only_the_first_section_of_the_name",
+                  "[GunProfile]\nA=1\n[GunProfile]\nUpEdge=2\n",
+                  "[GunProfile]\nA=1\nUpEdge=5\n[GunProfile]\nUpEdge=2\n"},
+        WriteCase{"other_sections_keep_their_key", "[Other]\nUpEdge=2\n[GunProfile]\nA=1\n",
+                  "[Other]\nUpEdge=2\n[GunProfile]\nA=1\nUpEdge=5\n"},
+        WriteCase{"commented_key_left_alone", "[GunProfile]\n;UpEdge=1\n",
+                  "[GunProfile]\nUpEdge=5\n;UpEdge=1\n"},
+        WriteCase{"key_without_equals_gets_one", "[GunProfile]\nUpEdge\n",
+                  "[GunProfile]\nUpEdge=5\n"},
+        WriteCase{"empty_value_filled", "[GunProfile]\nUpEdge=  \n", "[GunProfile]\nUpEdge=5  \n"},
+        WriteCase{"quotes_replaced_with_the_value", "[GunProfile]\nUpEdge=\"1\"\n",
+                  "[GunProfile]\nUpEdge=5\n"},
+        WriteCase{"nul_bytes_kept", "[Other]\n\0x\n"sv, "[Other]\n\0x\n[GunProfile]\nUpEdge=5\n"sv}));
+
+TEST(PrivateProfileTest, WritesSeveralKeysInOneGoInTheirOrder) {
+  const std::array<ProfileString, 3> entries = {{{"A", "7"}, {"B", "8"}, {"C", "9"}}};
+  const std::string text = PutProfileStrings("[GunProfile]\r\nb=1\r\n", kSection, entries);
+  EXPECT_EQ(text, "[GunProfile]\r\nb=8\r\nA=7\r\nC=9\r\n");
+  constexpr std::array<std::string_view, 3> keys = {"c", "a", "b"};
+  const auto values = GetProfileStrings(text, kSection, keys);
+  EXPECT_EQ(values[0], "9");
+  EXPECT_EQ(values[1], "7");
+  EXPECT_EQ(values[2], "8");
+}
+
+}  // namespace
+}  // namespace vantor
