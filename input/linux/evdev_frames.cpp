@@ -1,22 +1,13 @@
 #include "input/linux/evdev_frames.h"
 
-#include <linux/input-event-codes.h>
-
-#include "input/button_flags.h"
-
 namespace vantor {
 namespace {
 
-// BTN_LEFT, BTN_RIGHT, BTN_MIDDLE, BTN_SIDE, BTN_EXTRA are buttons 1 to 5.
+// 1 to 5, or 0 for a code that is none of the gun's mouse buttons.
 std::size_t MouseButtonOf(std::uint16_t code) {
-  switch (code) {
-    case BTN_LEFT: return 1;
-    case BTN_RIGHT: return 2;
-    case BTN_MIDDLE: return 3;
-    case BTN_SIDE: return 4;
-    case BTN_EXTRA: return 5;
-    default: return 0;
-  }
+  for (std::size_t i = 0; i < kMouseButtonCodes.size(); ++i)
+    if (kMouseButtonCodes[i] == code) return i + 1;
+  return 0;
 }
 
 }  // namespace

@@ -4,10 +4,19 @@
 // movement only is a report without flags.
 #pragma once
 
+#include <linux/input-event-codes.h>
+
+#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "input/button_flags.h"
+
 namespace vantor {
+
+// The event codes of the gun's mouse buttons 1 to 5.
+inline constexpr std::array<std::uint16_t, kMouseButtonCount> kMouseButtonCodes = {
+    BTN_LEFT, BTN_RIGHT, BTN_MIDDLE, BTN_SIDE, BTN_EXTRA};
 
 class EvdevFrameReader {
  public:

@@ -12,6 +12,18 @@
 #include "input/linux/sysfs_input_nodes.h"
 
 namespace vantor {
+namespace {
+
+// The up flags of the buttons libevdev last saw held down.
+std::uint16_t ReleaseOfHeldButtons(const libevdev* device) {
+  std::uint16_t flags = 0;
+  for (std::size_t button = 1; button <= kMouseButtonCount; ++button)
+    if (libevdev_get_event_value(device, EV_KEY, kMouseButtonCodes[button - 1]) == 1)
+      flags |= ButtonUpFlag(button);
+  return flags;
+}
+
+}  // namespace
 
 EvdevMouseSource::EvdevMouseSource(std::filesystem::path sysfsRoot,
                                    std::filesystem::path devRoot)
@@ -101,7 +113,11 @@ bool EvdevMouseSource::ReadReady(int fd, MouseReportHandler& handler) {
       if (mode == LIBEVDEV_READ_FLAG_NORMAL) return true;
       mode = LIBEVDEV_READ_FLAG_NORMAL;
     } else if (rc != -EINTR) {
-      // ENODEV on unplug; any other error would only repeat itself.
+      // ENODEV on unplug; any other error would only repeat itself. The
+      // kernel lets go of the buttons of a device it removes, but a reader
+      // of the gone node never sees that: one last report releases them
+      // here, and a held wheel key with them, or their keys stay down.
+      handler.OnRawMouseInput({ReleaseOfHeldButtons(node.Device), node.AdapterPath});
       Drop(static_cast<std::size_t>(found - m_nodes.begin()));
       return false;
     }
