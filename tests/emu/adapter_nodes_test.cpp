@@ -64,5 +64,19 @@ TEST_F(AdapterNodesTest, WaitGivesUpAfterItsTime) {
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
 }
 
+TEST_F(AdapterNodesTest, InputNodeByDeviceName) {
+  for (const auto& [event, name] : {std::pair{"event0", "Some mouse"}, {"event7", "Vantor virtual keyboard"}}) {
+    const fs::path device = root / "sys" / "class" / "input" / event / "device";
+    fs::create_directories(device);
+    std::ofstream(device / "name") << name << '\n';
+    std::ofstream(root / "dev" / "input" / event);
+  }
+  EXPECT_EQ(WaitForInputNodeNamed("Vantor virtual keyboard", std::chrono::milliseconds(0),
+                                  root / "sys", root / "dev"),
+            (root / "dev" / "input" / "event7").string());
+  EXPECT_FALSE(WaitForInputNodeNamed("Vantor virtual", std::chrono::milliseconds(0), root / "sys",
+                                     root / "dev"));
+}
+
 }  // namespace
 }  // namespace vantor::emu

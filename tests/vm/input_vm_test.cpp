@@ -70,7 +70,7 @@ class RealInputTest : public testing::Test {
     listed = ListedAdapters(table);
     ASSERT_EQ(listed.size(), each.size());
     ASSERT_TRUE(keyboard.KeyPressesOn()) << keyboard.Problem();
-    const auto node = vm::WaitForInputDeviceNamed(kVirtualKeyboardName);
+    const auto node = emu::WaitForInputNodeNamed(kVirtualKeyboardName, vm::kKernelWait);
     ASSERT_TRUE(node) << "the virtual keyboard has no event node";
     keyboardNode = ::open(node->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(keyboardNode, 0);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <thread>
 
@@ -42,25 +41,6 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
-}
-
-std::optional<std::string> WaitForInputDeviceNamed(const std::string& name) {
-  std::optional<std::string> node;
-  WaitUntil([&] {
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator("/sys/class/input", ec)) {
-      const std::string event = entry.path().filename().string();
-      std::string deviceName;
-      if (event.rfind("event", 0) != 0 ||
-          !std::getline(std::ifstream(entry.path() / "device" / "name"), deviceName) ||
-          deviceName != name || !fs::exists("/dev/input/" + event, ec))
-        continue;
-      node = "/dev/input/" + event;
-      return true;
-    }
-    return false;
-  });
-  return node;
 }
 
 bool NoHidrawNodes() {

@@ -30,10 +30,6 @@ PluggedAdapter PlugAdapter(const emu::EmulatorOptions& options = {});
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = kKernelWait);
 
-// The event node ("/dev/input/event4") of the input device with this name,
-// once it exists; nothing when it does not appear in time.
-std::optional<std::string> WaitForInputDeviceNamed(const std::string& name);
-
 // No hidraw node is left: a test starts from an empty bus.
 bool NoHidrawNodes();
 

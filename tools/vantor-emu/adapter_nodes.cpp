@@ -45,16 +45,48 @@ std::optional<AdapterNodes> FindAdapterNodes(const std::string& uniq,
   return std::nullopt;
 }
 
+namespace {
+
+template <typename Find>
+auto PollFor(Find find, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    auto found = find();
+    if (found || std::chrono::steady_clock::now() >= deadline) return found;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+std::optional<std::string> FindInputNodeNamed(const std::string& name, const fs::path& sysfsRoot,
+                                              const fs::path& devRoot) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(sysfsRoot / "class" / "input", ec)) {
+    const std::string event = entry.path().filename().string();
+    std::string deviceName;
+    if (event.rfind("event", 0) != 0 ||
+        !std::getline(std::ifstream(entry.path() / "device" / "name"), deviceName) ||
+        deviceName != name)
+      continue;
+    const fs::path node = devRoot / "input" / event;
+    if (fs::exists(node, ec)) return node.string();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<AdapterNodes> WaitForAdapterNodes(const std::string& uniq,
                                                 std::chrono::milliseconds timeout,
                                                 const fs::path& sysfsRoot,
                                                 const fs::path& devRoot) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (auto nodes = FindAdapterNodes(uniq, sysfsRoot, devRoot)) return nodes;
-    if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  return PollFor([&] { return FindAdapterNodes(uniq, sysfsRoot, devRoot); }, timeout);
+}
+
+std::optional<std::string> WaitForInputNodeNamed(const std::string& name,
+                                                 std::chrono::milliseconds timeout,
+                                                 const fs::path& sysfsRoot,
+                                                 const fs::path& devRoot) {
+  return PollFor([&] { return FindInputNodeNamed(name, sysfsRoot, devRoot); }, timeout);
 }
 
 }  // namespace vantor::emu

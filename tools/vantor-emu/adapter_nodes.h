@@ -1,7 +1,7 @@
 // Where the kernel put an emulated adapter: its hidraw node (settings) and
-// the input event node of its mouse collection (the gun's buttons). They
-// appear a few tens of milliseconds after the device is created, so callers
-// wait for them.
+// the input event node of its mouse collection (the gun's buttons); and
+// where it put an input device known by name. Nodes appear a few tens of
+// milliseconds after their device is created, so callers wait for them.
 #pragma once
 
 #include <chrono>
@@ -25,6 +25,14 @@ std::optional<AdapterNodes> FindAdapterNodes(
 // Polls FindAdapterNodes until it finds them or the time is up.
 std::optional<AdapterNodes> WaitForAdapterNodes(
     const std::string& uniq, std::chrono::milliseconds timeout,
+    const std::filesystem::path& sysfsRoot = "/sys",
+    const std::filesystem::path& devRoot = "/dev");
+
+// The event node ("/dev/input/event4") of the input device with this name,
+// such as the panel's virtual keyboard, once it exists in sysfs and in dev;
+// nothing when it does not appear in time.
+std::optional<std::string> WaitForInputNodeNamed(
+    const std::string& name, std::chrono::milliseconds timeout,
     const std::filesystem::path& sysfsRoot = "/sys",
     const std::filesystem::path& devRoot = "/dev");
 
