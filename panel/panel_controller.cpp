@@ -8,19 +8,28 @@
 
 namespace vantor {
 
-PanelController::PanelController(HidBus& bus, PanelView& view,
+PanelController::PanelController(HidBus& bus, MouseSource& mice, KeySink& keys, PanelView& view,
                                  std::optional<std::filesystem::path> profilesFolder)
-    : m_bus(bus), m_view(view), m_profilesFolder(std::move(profilesFolder)) {}
+    : m_bus(bus),
+      m_mice(mice),
+      m_view(view),
+      m_router(*this, keys),
+      m_profilesFolder(std::move(profilesFolder)) {}
 
 PanelController::~PanelController() { ReleaseTable(); }
 
 void PanelController::Start() {
   Discover();
   {
-    std::lock_guard lock(m_deviceLock);
+    std::lock_guard lock(m_router.DeviceLock());
     FillDeviceList();
   }
   FillProfileCombo();
+  ListenToListedAdapters();
+}
+
+void PanelController::ListenToListedAdapters() {
+  m_mice.WatchAdapters(m_deviceList);
   ShowDiagnostics();
   if (m_onDeviceList) m_onDeviceList();
 }
@@ -51,7 +60,7 @@ void PanelController::ReleaseTable() { FreeDeviceTable(m_bus, m_table); }
 void PanelController::OnSelchangeDeviceList(int selected) {
   GunDevice* const old = m_table.CurrentDevice;
   {
-    std::lock_guard lock(m_deviceLock);
+    std::lock_guard lock(m_router.DeviceLock());
     if (m_deviceList.empty() || selected < 0 ||
         static_cast<std::size_t>(selected) >= m_deviceList.size())
       return;
@@ -74,18 +83,17 @@ void PanelController::OnSubmitSettings() {
 void PanelController::OnRefresh() {
   {
     // The input path must not see entries that are about to go.
-    std::lock_guard lock(m_deviceLock);
+    std::lock_guard lock(m_router.DeviceLock());
     EmptyDeviceList();
     ReleaseTable();
   }
   Discover();
   {
-    std::lock_guard lock(m_deviceLock);
+    std::lock_guard lock(m_router.DeviceLock());
     FillDeviceList();
   }
   m_view.RefillPages();
-  ShowDiagnostics();
-  if (m_onDeviceList) m_onDeviceList();
+  ListenToListedAdapters();
 }
 
 void PanelController::EnsureProfilesFolder() {
@@ -144,6 +152,7 @@ void PanelController::SetStandingDiagnostics(std::vector<std::string> lines) {
 void PanelController::ShowDiagnostics() {
   std::vector<std::string> lines;
   for (const DeviceProblem& problem : m_problems) lines.push_back(DescribeProblem(problem));
+  lines.insert(lines.end(), m_mice.Problems().begin(), m_mice.Problems().end());
   lines.insert(lines.end(), m_standingDiagnostics.begin(), m_standingDiagnostics.end());
   m_view.ShowDiagnostics(lines);
 }

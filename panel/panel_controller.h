@@ -1,27 +1,34 @@
 // The main panel's behaviour without its window: the device list and the
-// current device, Submit Settings, Refresh, and the profile commands. The
-// wx dialog forwards its events here and implements PanelView.
+// current device, Submit Settings, Refresh, the profile commands, and the
+// gun's mouse reports. The wx dialog forwards its events here and
+// implements PanelView.
 #pragma once
 
 #include <filesystem>
 #include <functional>
-#include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "device/discovery.h"
 #include "device/gun_device.h"
 #include "device/hid_bus.h"
+#include "input/device_list_view.h"
+#include "input/input_router.h"
+#include "input/key_sink.h"
+#include "input/mouse_source.h"
 #include "panel/panel_view.h"
 
 namespace vantor {
 
-class PanelController {
+class PanelController final : public DeviceListView {
  public:
-  // profilesFolder is where profiles are listed, loaded and saved; nothing
-  // when this machine gives no such place (the combo stays empty).
-  PanelController(HidBus& bus, PanelView& view,
+  // mice are listened to for the listed adapters, keys get their remapped
+  // key presses. profilesFolder is where profiles are listed, loaded and
+  // saved; nothing when this machine gives no such place (the combo stays
+  // empty).
+  PanelController(HidBus& bus, MouseSource& mice, KeySink& keys, PanelView& view,
                   std::optional<std::filesystem::path> profilesFolder);
   // Releases the devices, as the window's destruction does.
   ~PanelController();
@@ -47,23 +54,30 @@ class PanelController {
   void OnSaveProfileAs();
 
   DeviceTable& Table() { return m_table; }
-  GunDevice* CurrentDevice() const { return m_table.CurrentDevice; }
   // The listed adapters in list order; what each list line stands for.
   const std::vector<GunDevice*>& DeviceList() const { return m_deviceList; }
-  // Held while the device list is built, emptied or consulted and while the
-  // current device changes; the input path takes it too.
-  std::recursive_mutex& DeviceLock() { return m_deviceLock; }
+  std::span<GunDevice* const> ListedDevices() const override { return m_deviceList; }
+  GunDevice* CurrentDevice() const override { return m_table.CurrentDevice; }
+
+  // Where the mouse source hands each report of a listened-to mouse.
+  MouseReportHandler& InputHandler() { return m_router; }
+  // The Buttons Mapping page's pressed-button display.
+  void SetPressedButtonsDisplay(std::function<void(std::uint16_t flags)> display) {
+    m_router.SetPressedButtonsDisplay(std::move(display));
+  }
 
   // Sentences that stay shown under the device list besides the adapter
   // problems of the last discovery (e.g. why key presses are off).
   void SetStandingDiagnostics(std::vector<std::string> lines);
-  // Runs after every rebuild of the device list (start and Refresh), under
-  // no lock: the input side re-opens the adapters' nodes there.
+  // Runs after every rebuild of the device list (start and Refresh), once
+  // the mouse source listens to the new list: the window watches the
+  // source's descriptors afresh there.
   void SetDeviceListObserver(std::function<void()> observer) { m_onDeviceList = std::move(observer); }
 
  private:
   void Discover();
   void FillDeviceList();
+  void ListenToListedAdapters();
   void EmptyDeviceList();
   void ReleaseTable();
   void ShowDiagnostics();
@@ -71,10 +85,13 @@ class PanelController {
   void EnsureProfilesFolder();
 
   HidBus& m_bus;
+  MouseSource& m_mice;
   PanelView& m_view;
   DeviceTable m_table;
   std::vector<GunDevice*> m_deviceList;
-  std::recursive_mutex m_deviceLock;
+  // Holds m_deviceLock, taken while the device list is built, emptied or
+  // consulted and while the current device changes.
+  InputRouter m_router;
   std::vector<DeviceProblem> m_problems;
   std::vector<std::string> m_standingDiagnostics;
   std::function<void()> m_onDeviceList;

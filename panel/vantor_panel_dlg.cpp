@@ -2,8 +2,12 @@
 
 #include <wx/app.h>
 
-#include "pages/property_tab_ctrl.h"
+#include "pages/wx/about_dlg.h"
+#include "pages/wx/app_icon.h"
+#include "pages/wx/property_tab_ctrl.h"
 #include "panel/dialog_units.h"
+#include "panel/input_watch.h"
+#include "panel/simulated_gun_dlg.h"
 #include "panel/panel_messages.h"
 #include "panel/tray_icon.h"
 #include "panel/wx_text.h"
@@ -24,35 +28,45 @@ constexpr DluRect kSaveProfileRect = {9, 145, 55, 14};
 constexpr DluRect kClientSize = {0, 0, 370, 217};
 constexpr int kMargin = 4;  // dialog units around what GTK grows
 
-wxString Caption(const PanelOptions& options) {
+wxString Caption(const PanelPlatform& platform) {
   std::string caption(panel_text::kCaption);
-  if (options.Simulated) caption += panel_text::kSimulatedSuffix;
+  if (platform.SimulatedMice) caption += panel_text::kSimulatedSuffix;
   return WxText(caption);
 }
 
 }  // namespace
 
-CVantorPanelDlg::CVantorPanelDlg(HidBus& bus, DialogServices& dialogs, const PanelOptions& options)
-    : wxDialog(nullptr, wxID_ANY, Caption(options), wxDefaultPosition, wxDefaultSize,
+CVantorPanelDlg::CVantorPanelDlg(PanelPlatform platform)
+    : wxDialog(nullptr, wxID_ANY, Caption(platform), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX),
-      m_dialogs(dialogs),
-      m_logic(bus, *this) {
+      m_platform(std::move(platform)),
+      m_logic(m_platform.Bus, m_platform.Mice, m_platform.Keys, *this, m_platform.ProfilesFolder) {
   OnInitDialog();
 }
 
 CVantorPanelDlg::~CVantorPanelDlg() {
   if (m_trayIcon) m_trayIcon->RemoveIcon();
+  // The pages go with the window; the reports must not reach them after.
+  m_logic.SetPressedButtonsDisplay(nullptr);
 }
 
 void CVantorPanelDlg::OnInitDialog() {
+  SetIcon(AppIcon());
   CreateControls();
+  m_inputWatch = std::make_unique<CInputWatch>(m_platform.Mice, m_logic.InputHandler());
+  m_logic.SetDeviceListObserver([this] { m_inputWatch->Rewatch(); });
+  m_logic.SetStandingDiagnostics(m_platform.StandingDiagnostics);
   m_logic.Start();
   m_pageTabs->CreatePages();
+  m_pageTabs->InsertTabs();
   m_pageTabs->ShowSelectedPage();
+  m_logic.SetPressedButtonsDisplay(
+      [this](std::uint16_t flags) { m_pageTabs->ButtonsMapPage().UpdatePressedButtons(flags); });
+  m_pageTabs->InfoPage().SetAboutCommand([this] { RunAboutBox(this); });
   LayOut();
 
   m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); }, [this] { OnExit(); });
-  m_trayIcon->SetIcon(GetIcon(), WxText(panel_text::kTrayTooltip));
+  m_trayIcon->SetIcon(AppIcon(), WxText(panel_text::kTrayTooltip));
 
   Bind(wxEVT_LISTBOX, &CVantorPanelDlg::OnSelchangeDeviceList, this, IDC_DEVICE_LIST);
   Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSubmitSettings, this, IDC_SUBMIT_SETTINGS);
@@ -71,7 +85,7 @@ void CVantorPanelDlg::CreateControls() {
   m_deviceListLabel = new wxStaticText(this, wxID_ANY, WxText(panel_text::kDeviceListLabel));
   m_deviceList = new wxListBox(this, IDC_DEVICE_LIST, wxDefaultPosition, wxDefaultSize, 0,
                                nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
-  m_pageTabs = new CPropertyTabCtrl(this, IDC_PAGE_TABS, m_logic.Table());
+  m_pageTabs = new CPropertyTabCtrl(this, m_logic.Table(), IDC_PAGE_TABS);
   m_submitButton = new wxButton(this, IDC_SUBMIT_SETTINGS, WxText(panel_text::kSubmitButton));
   m_saveProfileButton =
       new wxButton(this, IDC_SAVE_PROFILE_AS, WxText(panel_text::kSaveProfileButton));
@@ -158,6 +172,19 @@ void CVantorPanelDlg::OnClose(wxCloseEvent& event) {
 void CVantorPanelDlg::OnExit() {
   if (m_trayIcon) m_trayIcon->RemoveIcon();
   Destroy();
+}
+
+void CVantorPanelDlg::ShowSimulatedGun() {
+  if (!m_platform.SimulatedMice) return;
+  auto* gun = new CSimulatedGunDlg(this, [this](std::uint16_t flags) { SendSimulatedReport(flags); });
+  gun->SetPosition(GetScreenRect().GetBottomLeft());
+  gun->Show();
+}
+
+void CVantorPanelDlg::SendSimulatedReport(std::uint16_t flags) {
+  const GunDevice* current = m_logic.CurrentDevice();
+  if (m_platform.SimulatedMice && current)
+    m_platform.SimulatedMice->Inject(current->DevicePath, flags, m_logic.InputHandler());
 }
 
 // Enter and Escape never press a button or close the panel.

@@ -10,15 +10,23 @@
 #include <wx/stattext.h>
 
 #include <memory>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "device/hid_bus.h"
+#include "input/key_sink.h"
+#include "input/mouse_source.h"
+#include "input/simulated_mouse_source.h"
 #include "panel/dialog_services.h"
 #include "panel/panel_controller.h"
 #include "panel/panel_view.h"
 
 namespace vantor {
 
+class CInputWatch;
 class CPropertyTabCtrl;
 class CTrayIcon;
 
@@ -33,18 +41,37 @@ enum PanelControlId {
   IDC_PROFILE_COMBO = 1030,
 };
 
-struct PanelOptions {
-  bool Simulated = false;  // says so in the caption
+// What the window works with besides its own controls.
+struct PanelPlatform {
+  HidBus& Bus;
+  MouseSource& Mice;
+  KeySink& Keys;
+  DialogServices& Dialogs;
+  std::optional<std::filesystem::path> ProfilesFolder;
+  // Why some of the panel cannot work (key presses off), shown under the
+  // device list for as long as the panel runs.
+  std::vector<std::string> StandingDiagnostics;
+  // Set on simulated adapters: the caption says so, and the "Simulated gun"
+  // window injects the current adapter's reports here.
+  SimulatedMouseSource* SimulatedMice = nullptr;
 };
 
 class CVantorPanelDlg final : public wxDialog, public PanelView {
  public:
-  CVantorPanelDlg(HidBus& bus, DialogServices& dialogs, const PanelOptions& options);
+  explicit CVantorPanelDlg(PanelPlatform platform);
   ~CVantorPanelDlg() override;
 
   PanelController& Logic() { return m_logic; }
   CPropertyTabCtrl& PageTabs() { return *m_pageTabs; }
   bool InTray() const { return m_inTray; }
+  wxListBox& DeviceListBox() { return *m_deviceList; }
+  wxComboBox& ProfileCombo() { return *m_profileCombo; }
+  wxStaticText& Diagnostics() { return *m_diagnostics; }
+
+  // The demo's window standing in for the current adapter's gun.
+  void ShowSimulatedGun();
+  // One report of the current adapter's mouse, as the simulated gun sends it.
+  void SendSimulatedReport(std::uint16_t flags);
 
   // Handlers, public so tests can drive them as the events would.
   void OnSelchangeDeviceList(wxCommandEvent& event);
@@ -76,8 +103,9 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void OnClose(wxCloseEvent& event);
   void OnCharHook(wxKeyEvent& event);
 
-  DialogServices& m_dialogs;
+  PanelPlatform m_platform;
   PanelController m_logic;
+  std::unique_ptr<CInputWatch> m_inputWatch;
   CPropertyTabCtrl* m_pageTabs = nullptr;
   wxListBox* m_deviceList = nullptr;
   wxComboBox* m_profileCombo = nullptr;

@@ -6,6 +6,8 @@
 
 #include "device/settings_report.h"
 #include "device/simulated_hid_bus.h"
+#include "input/button_flags.h"
+#include "input/simulated_mouse_source.h"
 #include "panel/instance_lock.h"
 #include "panel/panel_controller.h"
 #include "panel/panel_messages.h"
@@ -18,6 +20,21 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing_support::RecordingView;
+
+// Key transitions as "down 0x20" / "up 0x20" (virtual key).
+class RecordingKeys : public KeySink {
+ public:
+  void SendKeyDown(std::uint16_t vk, std::uint16_t, bool) override { Record("down", vk); }
+  void SendKeyUp(std::uint16_t vk, std::uint16_t, bool) override { Record("up", vk); }
+  std::vector<std::string> events;
+
+ private:
+  void Record(const char* what, std::uint16_t vk) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%s 0x%02x", what, vk);
+    events.emplace_back(text);
+  }
+};
 
 // A Profiles folder of the test's own, made afresh for each test.
 class TempFolder {
@@ -38,7 +55,7 @@ class TempFolder {
 class PanelControllerTest : public testing::Test {
  protected:
   explicit PanelControllerTest(std::size_t adapters = 2)
-      : bus(adapters), controller(bus, view, profiles.Path() / "Profiles") {
+      : bus(adapters), controller(bus, mice, keys, view, profiles.Path() / "Profiles") {
     view.controller = &controller;
   }
   std::filesystem::path ProfilesFolder() const { return profiles.Path() / "Profiles"; }
@@ -54,6 +71,8 @@ class PanelControllerTest : public testing::Test {
 
   TempFolder profiles;
   SimulatedHidBus bus;
+  SimulatedMouseSource mice;
+  RecordingKeys keys;
   RecordingView view;
   PanelController controller;
 };
@@ -225,6 +244,35 @@ TEST_F(NoAdapterTest, ProfilesNeedAnAdapter) {
   EXPECT_THAT(view.chooserFolders, IsEmpty());
   controller.OnSelchangeProfile(0);
   EXPECT_EQ(view.refills, 1) << "only the refill when the pages were made";
+}
+
+TEST_F(PanelControllerTest, EachAdaptersReportsUseItsOwnRemapsAndOnlyTheCurrentLights) {
+  Start();
+  std::vector<std::uint16_t> lit;
+  controller.SetPressedButtonsDisplay([&](std::uint16_t flags) {
+    lit.push_back(flags);
+    keys.events.push_back("display");
+  });
+  controller.DeviceList()[0]->Settings.ButtonRemap1 = 10;  // Space
+  controller.DeviceList()[1]->Settings.ButtonRemap1 = 35;  // a
+  const auto path = [&](std::size_t i) { return controller.DeviceList()[i]->DevicePath; };
+
+  ASSERT_TRUE(mice.Inject(path(1), ButtonFlags::Button1Down, controller.InputHandler()));
+  ASSERT_TRUE(mice.Inject(path(0), ButtonFlags::Button1Down, controller.InputHandler()));
+  EXPECT_FALSE(mice.Inject("/dev/hidraw9", ButtonFlags::Button1Down, controller.InputHandler()));
+  EXPECT_THAT(keys.events, ElementsAre("down 0x41", "display", "down 0x20"));
+  EXPECT_THAT(lit, ElementsAre(ButtonFlags::Button1Down));
+}
+
+TEST_F(PanelControllerTest, RefreshListensToTheNewListAndDropsTheOld) {
+  Start();
+  const std::string first = controller.DeviceList()[0]->DevicePath;
+  bus.Adapters().pop_back();
+  controller.OnRefresh();
+  controller.DeviceList()[0]->Settings.ButtonRemap2 = 6;  // Enter
+  EXPECT_TRUE(mice.Inject(first, ButtonFlags::Button2Down, controller.InputHandler()));
+  EXPECT_FALSE(mice.Inject("sim://adapter2", ButtonFlags::Button2Down, controller.InputHandler()));
+  EXPECT_THAT(keys.events, ElementsAre("down 0x0d"));
 }
 
 TEST(InstanceLockTest, SecondHolderIsRefusedUntilTheFirstLetsGo) {
