@@ -7,7 +7,7 @@
 
 namespace vantor {
 
-CButtonsMapDlg::CButtonsMapDlg(DeviceTable& devices) : m_model(devices) {}
+CButtonsMapDlg::CButtonsMapDlg(DeviceTable& devices) : CSettingsPageDlg(devices) {}
 
 void CButtonsMapDlg::OnInitDialog() {
   m_layout.CreateControls(*this, kButtonsMapTemplate);
@@ -32,22 +32,8 @@ void CButtonsMapDlg::OnInitDialog() {
   Bind(wxEVT_BUTTON, &CButtonsMapDlg::OnDefault, this, kIdDefaultButton);
 }
 
-void CButtonsMapDlg::FillFromSettings() {
-  if (m_model.FillFromSettings()) ShowValues();
-}
-
-void CButtonsMapDlg::StoreToSettings() {
-  CommitOpenEdit(*m_grid);
-  m_model.StoreToSettings();
-}
-
 void CButtonsMapDlg::UpdatePressedButtons(std::uint16_t buttonFlags) {
   if (m_model.UpdatePressedButtons(buttonFlags)) m_pressedView->Refresh();
-}
-
-void CButtonsMapDlg::OnDefault(wxCommandEvent&) {
-  m_model.OnDefault();
-  ShowValues();
 }
 
 void CButtonsMapDlg::OnGridChanged(wxPropertyGridEvent& event) {

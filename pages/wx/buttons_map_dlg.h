@@ -12,18 +12,15 @@
 #include "pages/buttons_map_model.h"
 #include "pages/wx/autofire_setting_dlg.h"
 #include "pages/wx/choice_row_property.h"
-#include "pages/wx/grid_rows.h"
-#include "pages/wx/page_dlg.h"
+#include "pages/wx/settings_page_dlg.h"
 #include "pages/wx/pressed_buttons_view.h"
 
 namespace vantor {
 
-class CButtonsMapDlg : public CPageDlg {
+class CButtonsMapDlg : public CSettingsPageDlg<ButtonsMapModel> {
  public:
   explicit CButtonsMapDlg(DeviceTable& devices);
 
-  void FillFromSettings();
-  void StoreToSettings();
   // The transition bits of one raw mouse report of the current device.
   void UpdatePressedButtons(std::uint16_t buttonFlags);
 
@@ -31,8 +28,6 @@ class CButtonsMapDlg : public CPageDlg {
   // puts its own prompt here.
   void SetAutoFirePrompt(AutoFirePrompt* prompt) { m_prompt = prompt; }
 
-  const ButtonsMapModel& Model() const { return m_model; }
-  CPageGrid& Grid() { return *m_grid; }
   CChoiceRowProperty& Row(std::size_t row) { return *m_rows[row]; }
   CPressedButtonsView& PressedButtonsView() { return *m_pressedView; }
 
@@ -40,13 +35,10 @@ class CButtonsMapDlg : public CPageDlg {
   void OnInitDialog() override;
 
  private:
-  void OnDefault(wxCommandEvent& event);
   void OnGridChanged(wxPropertyGridEvent& event);
   void OnAutoFire(CChoiceRowProperty& row);
-  void ShowValues();
+  void ShowValues() override;
 
-  ButtonsMapModel m_model;
-  CPageGrid* m_grid = nullptr;
   std::array<CChoiceRowProperty*, kButtonRowCount> m_rows{};
   CPressedButtonsView* m_pressedView = nullptr;
   AutoFirePrompt* m_prompt = nullptr;

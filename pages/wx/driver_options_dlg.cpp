@@ -39,7 +39,7 @@ void Equip(wxPGProperty& item, const DriverOption& option) {
 
 }  // namespace
 
-CDriverOptionsDlg::CDriverOptionsDlg(DeviceTable& devices) : m_model(devices) {}
+CDriverOptionsDlg::CDriverOptionsDlg(DeviceTable& devices) : CSettingsPageDlg(devices) {}
 
 void CDriverOptionsDlg::OnInitDialog() {
   wxPropertyGrid::RegisterAdditionalEditors();  // the spin buttons
@@ -64,20 +64,6 @@ void CDriverOptionsDlg::OnInitDialog() {
 
   PlacePageWithGrid(m_layout, kIdDriverOptionsGridFrame, *m_grid);
   Bind(wxEVT_BUTTON, &CDriverOptionsDlg::OnDefault, this, kIdDriverOptionsDefault);
-}
-
-void CDriverOptionsDlg::FillFromSettings() {
-  if (m_model.FillFromSettings()) ShowValues();
-}
-
-void CDriverOptionsDlg::StoreToSettings() {
-  CommitOpenEdit(*m_grid);
-  m_model.StoreToSettings();
-}
-
-void CDriverOptionsDlg::OnDefault(wxCommandEvent&) {
-  m_model.OnDefault();
-  ShowValues();
 }
 
 void CDriverOptionsDlg::OnGridChanged(wxPropertyGridEvent& event) {

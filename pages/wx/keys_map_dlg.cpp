@@ -7,7 +7,7 @@
 
 namespace vantor {
 
-CKeysMapDlg::CKeysMapDlg(DeviceTable& devices) : m_model(devices) {}
+CKeysMapDlg::CKeysMapDlg(DeviceTable& devices) : CSettingsPageDlg(devices) {}
 
 void CKeysMapDlg::OnInitDialog() {
   m_layout.CreateControls(*this, kKeysMapTemplate);
@@ -28,20 +28,6 @@ void CKeysMapDlg::OnInitDialog() {
 
   PlacePageWithGrid(m_layout, kIdKeysMapGridFrame, *m_grid);
   Bind(wxEVT_BUTTON, &CKeysMapDlg::OnDefault, this, kIdKeysMapDefault);
-}
-
-void CKeysMapDlg::FillFromSettings() {
-  if (m_model.FillFromSettings()) ShowValues();
-}
-
-void CKeysMapDlg::StoreToSettings() {
-  CommitOpenEdit(*m_grid);
-  m_model.StoreToSettings();
-}
-
-void CKeysMapDlg::OnDefault(wxCommandEvent&) {
-  m_model.OnDefault();
-  ShowValues();
 }
 
 void CKeysMapDlg::OnGridChanged(wxPropertyGridEvent& event) {
