@@ -4,7 +4,7 @@
 #include <wx/msgdlg.h>
 
 #include "panel/panel_messages.h"
-#include "panel/wx_text.h"
+#include "pages/wx/wx_text.h"
 
 namespace vantor {
 

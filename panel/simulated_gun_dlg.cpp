@@ -37,7 +37,7 @@ CSimulatedGunDlg::CSimulatedGunDlg(wxWindow* parent,
   };
   for (int n = 1; n <= 5; ++n)
     addButton(std::to_string(n), ButtonDownFlag(n), ButtonUpFlag(n));
-  addButton(kWheelCaption, kWheelFlag, 0);
+  addButton(kWheelCaption, ButtonFlags::Wheel, 0);
   SetSizerAndFit(row);
 }
 

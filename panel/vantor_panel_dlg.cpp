@@ -4,29 +4,33 @@
 
 #include "pages/wx/about_dlg.h"
 #include "pages/wx/app_icon.h"
+#include "pages/wx/enter_escape_filter.h"
 #include "pages/wx/property_tab_ctrl.h"
-#include "panel/dialog_units.h"
+#include "pages/wx/template_window.h"
 #include "panel/input_watch.h"
 #include "panel/simulated_gun_dlg.h"
 #include "panel/panel_messages.h"
 #include "panel/tray_icon.h"
-#include "panel/wx_text.h"
+#include "pages/wx/wx_text.h"
 
 namespace vantor {
 namespace {
 
-// The panel's layout in dialog units.
-constexpr DluRect kDeviceListLabelRect = {4, 17, 70, 8};
-constexpr DluRect kPageTabsRect = {86, 18, 277, 194};
-constexpr DluRect kDeviceListRect = {4, 26, 70, 82};
-constexpr DluRect kSubmitRect = {9, 127, 55, 14};
-constexpr DluRect kExitRect = {9, 181, 55, 14};
-constexpr DluRect kRefreshRect = {9, 163, 55, 14};
-constexpr DluRect kProfileComboRect = {86, 3, 277, 46};
-constexpr DluRect kProfilesLabelRect = {4, 5, 23, 8};
-constexpr DluRect kSaveProfileRect = {9, 145, 55, 14};
-constexpr DluRect kClientSize = {0, 0, 370, 217};
-constexpr int kMargin = 4;  // dialog units around what GTK grows
+// The panel's window in dialog units; what GTK draws taller grows.
+constexpr TemplateControl kPanelControls[] = {
+    {kNoId, ControlKind::Label, panel_text::kDeviceListLabel, {4, 17, 70, 8}},
+    {IDC_PAGE_TABS, ControlKind::Custom, "", {86, 18, 277, 194}},
+    {IDC_DEVICE_LIST, ControlKind::Custom, "", {4, 26, 70, 82}},
+    {IDC_SUBMIT_SETTINGS, ControlKind::DefaultButton, panel_text::kSubmitButton, {9, 127, 55, 14}},
+    {IDC_EXIT, ControlKind::Button, panel_text::kExitButton, {9, 181, 55, 14}},
+    {IDC_REFRESH, ControlKind::Button, panel_text::kRefreshButton, {9, 163, 55, 14}},
+    // 46 units high on Windows, where the height includes the open list.
+    {IDC_PROFILE_COMBO, ControlKind::Custom, "", {86, 3, 277, 12}},
+    {kNoId, ControlKind::Label, panel_text::kProfilesLabel, {4, 5, 23, 8}},
+    {IDC_SAVE_PROFILE_AS, ControlKind::Button, panel_text::kSaveProfileButton, {9, 145, 55, 14}},
+};
+constexpr DialogTemplate kPanelTemplate = {panel_text::kCaption, 370, 217, kPanelControls};
+constexpr int kMargin = 4;  // dialog units around the problem sentences
 
 wxString Caption(const PanelPlatform& platform) {
   std::string caption(panel_text::kCaption);
@@ -75,58 +79,37 @@ void CVantorPanelDlg::OnInitDialog() {
   Bind(wxEVT_COMBOBOX, &CVantorPanelDlg::OnSelchangeProfile, this, IDC_PROFILE_COMBO);
   Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSaveProfileAs, this, IDC_SAVE_PROFILE_AS);
   Bind(wxEVT_CLOSE_WINDOW, &CVantorPanelDlg::OnClose, this);
-  Bind(wxEVT_CHAR_HOOK, &CVantorPanelDlg::OnCharHook, this);
+  SwallowEnterAndEscape(*this);
 }
 
 void CVantorPanelDlg::CreateControls() {
-  m_profilesLabel = new wxStaticText(this, wxID_ANY, WxText(panel_text::kProfilesLabel));
+  m_layout.CreateControls(*this, kPanelTemplate);
   m_profileCombo = new wxComboBox(this, IDC_PROFILE_COMBO, wxEmptyString, wxDefaultPosition,
                                   wxDefaultSize, 0, nullptr, wxCB_DROPDOWN);
-  m_deviceListLabel = new wxStaticText(this, wxID_ANY, WxText(panel_text::kDeviceListLabel));
   m_deviceList = new wxListBox(this, IDC_DEVICE_LIST, wxDefaultPosition, wxDefaultSize, 0,
                                nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
   m_pageTabs = new CPropertyTabCtrl(this, m_logic.Table(), IDC_PAGE_TABS);
-  m_submitButton = new wxButton(this, IDC_SUBMIT_SETTINGS, WxText(panel_text::kSubmitButton));
-  m_saveProfileButton =
-      new wxButton(this, IDC_SAVE_PROFILE_AS, WxText(panel_text::kSaveProfileButton));
-  m_refreshButton = new wxButton(this, IDC_REFRESH, WxText(panel_text::kRefreshButton));
-  m_exitButton = new wxButton(this, IDC_EXIT, WxText(panel_text::kExitButton));
-  m_submitButton->SetDefault();
+  m_layout.Attach(IDC_PROFILE_COMBO, *m_profileCombo);
+  m_layout.Attach(IDC_DEVICE_LIST, *m_deviceList);
+  m_layout.Attach(IDC_PAGE_TABS, *m_pageTabs);
   m_diagnostics = new wxStaticText(this, wxID_ANY, wxEmptyString);
   m_diagnostics->SetForegroundColour(*wxRED);
   m_diagnostics->Hide();
 }
 
+// The problem sentences, when there are any, go under everything else and
+// the window grows by them.
 void CVantorPanelDlg::LayOut() {
-  const DluLayout layout(this, m_submitButton, kSubmitRect.height);
-  layout.Place(m_profilesLabel, kProfilesLabelRect);
-  layout.Place(m_profileCombo, kProfileComboRect);
-  layout.Place(m_deviceListLabel, kDeviceListLabelRect);
-  layout.Place(m_deviceList, kDeviceListRect);
-  layout.Place(m_submitButton, kSubmitRect);
-  layout.Place(m_saveProfileButton, kSaveProfileRect);
-  layout.Place(m_refreshButton, kRefreshRect);
-  wxRect exit = layout.Place(m_exitButton, kExitRect);
-
-  // The pages may need more room than the tab control's rectangle gives.
-  wxRect tabs = layout.ToPixels(kPageTabsRect);
-  const wxSize best = m_pageTabs->GetBestSize();
-  tabs.width = std::max(tabs.width, best.x);
-  tabs.height = std::max(tabs.height, best.y);
-  m_pageTabs->SetSize(tabs);
-
+  m_layout.Place();
+  if (!m_diagnostics->IsShown()) return;
+  const wxSize client = GetClientSize();
   const int margin = ConvertDialogToPixels(wxSize(kMargin, 0)).x;
-  const wxRect planned = layout.ToPixels(kClientSize);
-  int width = std::max(planned.width, tabs.GetRight() + margin);
-  int height = std::max({planned.height, tabs.GetBottom() + margin, exit.GetBottom() + margin});
-  if (m_diagnostics->IsShown()) {
-    m_diagnostics->SetLabel(m_diagnostics->GetLabel());
-    m_diagnostics->Wrap(width - 2 * margin);
-    m_diagnostics->SetPosition({margin, height});
-    m_diagnostics->SetSize(m_diagnostics->GetBestSize());
-    height += m_diagnostics->GetSize().y + margin;
-  }
-  SetClientSize(width, height);
+  m_diagnostics->SetLabel(m_diagnostics->GetLabel());  // undo an earlier wrap
+  m_diagnostics->Wrap(client.x - 2 * margin);
+  m_diagnostics->SetSize(wxRect(wxPoint(margin, client.y), m_diagnostics->GetBestSize()));
+  const wxSize grown(client.x, client.y + m_diagnostics->GetSize().y + margin);
+  SetMinClientSize(grown);
+  SetClientSize(grown);
 }
 
 void CVantorPanelDlg::OnSelchangeDeviceList(wxCommandEvent&) {
@@ -187,18 +170,6 @@ void CVantorPanelDlg::SendSimulatedReport(std::uint16_t flags) {
     m_platform.SimulatedMice->Inject(current->DevicePath, flags, m_logic.InputHandler());
 }
 
-// Enter and Escape never press a button or close the panel.
-void CVantorPanelDlg::OnCharHook(wxKeyEvent& event) {
-  switch (event.GetKeyCode()) {
-    case WXK_RETURN:
-    case WXK_NUMPAD_ENTER:
-    case WXK_ESCAPE:
-      return;
-    default:
-      event.Skip();
-  }
-}
-
 void CVantorPanelDlg::ClearDeviceList() { m_deviceList->Clear(); }
 void CVantorPanelDlg::AppendDevice(const std::string& name) { m_deviceList->Append(WxText(name)); }
 void CVantorPanelDlg::SelectDevice(int index) { m_deviceList->SetSelection(index); }
@@ -217,11 +188,11 @@ void CVantorPanelDlg::SelectProfile(int index) {
     m_profileCombo->SetSelection(index);  // sends no selection event
 }
 
-void CVantorPanelDlg::ShowMessage(const PanelMessage& message) { m_dialogs.ShowMessage(this, message); }
+void CVantorPanelDlg::ShowMessage(const PanelMessage& message) { m_platform.Dialogs.ShowMessage(this, message); }
 
 std::optional<std::filesystem::path> CVantorPanelDlg::ChooseProfileToSave(
     const std::filesystem::path& folder) {
-  return m_dialogs.ChooseProfileToSave(this, folder);
+  return m_platform.Dialogs.ChooseProfileToSave(this, folder);
 }
 
 void CVantorPanelDlg::ShowDiagnostics(const std::vector<std::string>& lines) {

@@ -20,6 +20,7 @@
 #include "input/key_sink.h"
 #include "input/mouse_source.h"
 #include "input/simulated_mouse_source.h"
+#include "pages/wx/template_window.h"
 #include "panel/dialog_services.h"
 #include "panel/panel_controller.h"
 #include "panel/panel_view.h"
@@ -101,20 +102,14 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void CreateControls();
   void LayOut();
   void OnClose(wxCloseEvent& event);
-  void OnCharHook(wxKeyEvent& event);
 
   PanelPlatform m_platform;
   PanelController m_logic;
   std::unique_ptr<CInputWatch> m_inputWatch;
+  CTemplateLayout m_layout;
   CPropertyTabCtrl* m_pageTabs = nullptr;
   wxListBox* m_deviceList = nullptr;
   wxComboBox* m_profileCombo = nullptr;
-  wxStaticText* m_deviceListLabel = nullptr;
-  wxStaticText* m_profilesLabel = nullptr;
-  wxButton* m_submitButton = nullptr;
-  wxButton* m_saveProfileButton = nullptr;
-  wxButton* m_refreshButton = nullptr;
-  wxButton* m_exitButton = nullptr;
   wxStaticText* m_diagnostics = nullptr;
   std::unique_ptr<CTrayIcon> m_trayIcon;
   bool m_inTray = false;

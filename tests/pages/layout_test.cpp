@@ -1,0 +1,82 @@
+// Nothing on a page or dialog is clipped or covered: GTK's controls are
+// taller than the ones the layouts were drawn for, and the windows grow to
+// fit them.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include <wx/frame.h>
+
+#include "pages/wx/about_dlg.h"
+#include "pages/wx/autofire_setting_dlg.h"
+#include "pages_host.h"
+
+namespace vantor {
+namespace {
+
+std::string Describe(const wxWindow& w) {
+  const wxRect r = w.GetRect();
+  return wxString(w.GetClassInfo()->GetClassName()).utf8_string() + " '" + w.GetLabel().utf8_string() + "' at " +
+         std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
+         std::to_string(r.height);
+}
+
+bool IsFrameOf(const wxRect& outer, const wxRect& inner) {
+  return outer.Contains(inner) && outer != inner;
+}
+
+// Every control inside the client area, at least its best size, and none on
+// top of another unless one frames the other.
+void ExpectNothingClipped(wxWindow& window) {
+  const wxRect client(window.GetClientSize());
+  const wxWindowList& controls = window.GetChildren();
+  for (wxWindow* control : controls) {
+    if (!control->IsShown()) continue;
+    EXPECT_TRUE(client.Contains(control->GetRect())) << Describe(*control);
+    EXPECT_GE(control->GetSize().y, control->GetBestSize().y) << Describe(*control);
+    EXPECT_GE(control->GetSize().x, control->GetBestSize().x) << Describe(*control);
+    for (wxWindow* other : controls) {
+      if (other == control || !other->IsShown()) continue;
+      const wxRect a = control->GetRect(), b = other->GetRect();
+      if (IsFrameOf(a, b) || IsFrameOf(b, a)) continue;
+      EXPECT_FALSE(a.Intersects(b)) << Describe(*control) << " covers " << Describe(*other);
+    }
+  }
+}
+
+TEST_F(PagesTest, EveryPageShowsAllItsControlsAndGridRows) {
+  Open();
+  for (std::size_t i = 0; i < kPageCount; ++i) {
+    Tabs().SetSelection(i);
+    PumpEvents();
+    SCOPED_TRACE(std::string(kPageCaptions[i]));
+    ExpectNothingClipped(Tabs().Page(i));
+  }
+  for (CPageGrid* grid : {&Tabs().ButtonsMapPage().Grid(), &Tabs().KeysMapPage().Grid(),
+                          &Tabs().DriverOptionsPage().Grid()})
+    EXPECT_GE(grid->GetSize().y, grid->HeightForAllRows()) << "the last row, \"Set offscreen to\" too";
+}
+
+TEST(DialogLayout, AutoFireAndAboutShowEverything) {
+  auto* owner = new wxFrame(nullptr, wxID_ANY, "owner");
+  {
+    CAutoFireSettingDlg autoFire(owner);
+    autoFire.Show();
+    PumpEvents();
+    SCOPED_TRACE("AutoFire Setting");
+    ExpectNothingClipped(autoFire);
+  }
+  {
+    CAboutDlg about(owner);
+    about.Show();
+    PumpEvents();
+    SCOPED_TRACE("About VantorPanel");
+    ExpectNothingClipped(about);
+  }
+  owner->Destroy();
+  PumpEvents();
+}
+
+}  // namespace
+}  // namespace vantor

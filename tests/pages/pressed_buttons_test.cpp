@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "pages/pressed_buttons.h"
+#include "case_name.h"
+
+namespace vantor {
+namespace {
+
+using namespace RawButton;
+
+// One raw report: its bits, the translator's wheel state before it, and
+// what the display shows afterwards ("1.....": mark 1 lit).
+struct Report {
+  std::uint16_t flags;
+  std::uint8_t wheelHeld;
+  const char* lit;
+  bool repaint;
+};
+
+struct Transcript {
+  const char* name;
+  std::vector<Report> reports;
+  friend void PrintTo(const Transcript& t, std::ostream* os) { *os << t.name; }
+};
+
+std::string Marks(const PressedButtons& pressed) {
+  std::string marks;
+  for (std::size_t i = 0; i < kMarkCount; ++i) marks += pressed.IsLit(i) ? char('1' + i) : '.';
+  return marks;
+}
+
+class PressedButtonsTranscript : public testing::TestWithParam<Transcript> {};
+
+TEST_P(PressedButtonsTranscript, LightsAndRepaints) {
+  PressedButtons pressed;
+  int step = 0;
+  for (const Report& r : GetParam().reports) {
+    EXPECT_EQ(pressed.Update(r.flags, r.wheelHeld), r.repaint) << "report " << step;
+    EXPECT_EQ(Marks(pressed), r.lit) << "report " << step;
+    ++step;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, PressedButtonsTranscript,
+    testing::Values(
+        Transcript{"EachButtonDownAndUp",
+                   {{Down1, 0, "1.....", true},
+                    {Down2, 0, "12....", true},
+                    {Down3 | Down4, 0, "1234..", true},
+                    {Down5, 0, "12345.", true},
+                    {Up1 | Up3 | Up5, 0, ".2.4..", true},
+                    {Up2 | Up4, 0, "......", true}}},
+        Transcript{"DownAndUpInOneReportEndUnlit", {{Down1 | Up1, 0, "......", true}}},
+        Transcript{"UpOfAnUnlitButtonStillRepaints", {{Up2, 0, "......", true}}},
+        Transcript{"MovementOnlyDoesNotRepaint", {{0, 0, "......", false}}},
+        Transcript{"WheelLightsUntilTheNextReportWithoutIt",
+                   {{Wheel, 0, ".....6", true},
+                    {Wheel, 1, ".....6", false},
+                    {0, 1, "......", true},
+                    {0, 0, "......", false}}},
+        Transcript{"WheelWithButtonStillLightsBoth", {{Wheel | Down3, 0, "..3..6", true}}},
+        Transcript{"HeldWheelWithButtonRepaintsForTheButton",
+                   {{Wheel, 0, ".....6", true}, {Wheel | Down1, 1, "1....6", true}}}),
+    CaseName());
+
+TEST(PressedMarks, SitInARowLeftToRightWithLabelsAgainstThem) {
+  for (std::size_t i = 0; i < kMarkCount; ++i) {
+    const PressedMark& mark = kPressedMarks[i];
+    EXPECT_EQ(mark.Label, std::string(1, char('1' + i)));
+    EXPECT_EQ(mark.LabelBox.Right, mark.Mark.Left);
+    if (i > 0) {
+      EXPECT_EQ(mark.Mark.Left - kPressedMarks[i - 1].Mark.Left, 50);
+    }
+  }
+  EXPECT_EQ(kWheelLabelBox.Left, kPressedMarks[kWheelMark].Mark.Right);
+}
+
+}  // namespace
+}  // namespace vantor
