@@ -1,0 +1,249 @@
+// The panel's window on simulated adapters: the flows a user drives, with
+// message boxes and the Save As chooser answered by a recorder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <wx/app.h>
+#include <wx/toplevel.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "device/settings_report.h"
+#include "device/simulated_hid_bus.h"
+#include "input/button_flags.h"
+#include "input/simulated_mouse_source.h"
+#include "pages/wx/property_tab_ctrl.h"
+#include "panel/tray_icon.h"
+#include "panel/vantor_panel_dlg.h"
+#include "wx_test_support.h"
+
+extern char** environ;
+
+namespace vantor {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+class RecordingDialogs : public DialogServices {
+ public:
+  void ShowMessage(wxWindow*, const PanelMessage& message) override {
+    captions.emplace_back(message.Caption);
+  }
+  std::optional<std::filesystem::path> ChooseProfileToSave(wxWindow*,
+                                                           const std::filesystem::path&) override {
+    ++chooserRuns;
+    return std::nullopt;
+  }
+  std::vector<std::string> captions;
+  int chooserRuns = 0;
+};
+
+class NoKeys : public KeySink {
+ public:
+  void SendKeyDown(std::uint16_t, std::uint16_t, bool) override {}
+  void SendKeyUp(std::uint16_t, std::uint16_t, bool) override {}
+};
+
+bool IsTopLevel(wxWindow* window) { return wxTopLevelWindows.Find(window) != nullptr; }
+
+class PanelWindowTest : public testing::Test {
+ protected:
+  explicit PanelWindowTest(std::size_t adapters = 2)
+      : profiles(std::filesystem::temp_directory_path() /
+                 ("vantor-panel-gui-" + std::to_string(::getpid()))),
+        bus(adapters) {
+    std::filesystem::remove_all(profiles);
+  }
+  ~PanelWindowTest() override {
+    if (panel && IsTopLevel(panel)) panel->Destroy();
+    PumpEvents();
+    std::filesystem::remove_all(profiles);
+  }
+
+  CVantorPanelDlg& Open() {
+    panel = new CVantorPanelDlg({bus, mice, keys, dialogs, profiles, {}, &mice});
+    panel->Show();
+    PumpEvents();
+    return *panel;
+  }
+  void ClickButton(int id) { Click(*panel->FindWindow(id)); PumpEvents(); }
+  void ChooseDevice(int index) {
+    panel->DeviceListBox().SetSelection(index);
+    wxCommandEvent event(wxEVT_LISTBOX, IDC_DEVICE_LIST);
+    event.SetInt(index);
+    panel->DeviceListBox().GetEventHandler()->ProcessEvent(event);
+  }
+  CKeysMapDlg& KeysPage() { return panel->PageTabs().KeysMapPage(); }
+
+  std::filesystem::path profiles;
+  SimulatedHidBus bus;
+  SimulatedMouseSource mice;
+  NoKeys keys;
+  RecordingDialogs dialogs;
+  CVantorPanelDlg* panel = nullptr;
+};
+
+TEST_F(PanelWindowTest, ListsTheAdaptersWithTheFirstSelected) {
+  Open();
+  EXPECT_EQ(panel->GetTitle(), "Vantor Control Panel (simulated)");
+  ASSERT_EQ(panel->DeviceListBox().GetCount(), 2u);
+  EXPECT_EQ(panel->DeviceListBox().GetString(0), "Zel Vantor 1");
+  EXPECT_EQ(panel->DeviceListBox().GetString(1), "Zel Vantor 2");
+  EXPECT_EQ(panel->DeviceListBox().GetSelection(), 0);
+  EXPECT_EQ(panel->PageTabs().GetSelection(), 0);
+  EXPECT_FALSE(panel->Diagnostics().IsShown());
+}
+
+TEST_F(PanelWindowTest, SubmitWritesTheSelectedAdapterWithThePagesEdits) {
+  Open();
+  ChooseDevice(1);
+  KeysPage().Grid().ChangePropertyValue(&KeysPage().Row(0), 10);  // "Space"
+  ClickButton(IDC_SUBMIT_SETTINGS);
+  GunSettings expected = ProfileDefaultSettings();
+  expected.ButtonRemap1 = 10;
+  EXPECT_EQ(bus.Adapters()[1].Stored, EncodeSettingsReport(expected));
+  EXPECT_EQ(bus.Adapters()[0].Stored, EncodeSettingsReport(ProfileDefaultSettings()));
+  EXPECT_THAT(dialogs.captions, IsEmpty());
+
+  bus.Adapters()[1].RefuseSet = true;
+  ClickButton(IDC_SUBMIT_SETTINGS);
+  EXPECT_THAT(dialogs.captions, ElementsAre("Submit error"));
+}
+
+TEST_F(PanelWindowTest, EditsSurviveASwitchAndRefreshDropsThemKeepingTabAndCombo) {
+  std::filesystem::create_directories(profiles);
+  std::ofstream(profiles / "Arcade.ini") << "[GunProfile]\r\nUpEdge=40\r\n";
+  Open();
+  KeysPage().Grid().ChangePropertyValue(&KeysPage().Row(1), 6);  // "Enter"
+  ChooseDevice(1);
+  ChooseDevice(0);
+  EXPECT_EQ(KeysPage().Row(1).GetValueAsString(), "Enter");
+  panel->PageTabs().SetSelection(1);
+  ClickButton(IDC_REFRESH);
+  EXPECT_EQ(KeysPage().Row(1).GetValueAsString(), "nil");
+  EXPECT_EQ(panel->PageTabs().GetSelection(), 1);
+  EXPECT_EQ(panel->ProfileCombo().GetValue(), "Arcade");
+  EXPECT_EQ(panel->DeviceListBox().GetSelection(), 0);
+}
+
+TEST_F(PanelWindowTest, ChoosingAProfileChangesMemoryNotTheAdapter) {
+  std::filesystem::create_directories(profiles);
+  std::ofstream(profiles / "Arcade.ini") << "[GunProfile]\r\nButtonRemap2=35\r\n";
+  Open();
+  EXPECT_EQ(panel->Logic().CurrentDevice()->Settings.ButtonRemap2, 0) << "shown, not loaded";
+  panel->ProfileCombo().SetSelection(0);
+  wxCommandEvent chosen(wxEVT_COMBOBOX, IDC_PROFILE_COMBO);
+  chosen.SetInt(0);
+  panel->ProfileCombo().GetEventHandler()->ProcessEvent(chosen);
+  EXPECT_EQ(panel->Logic().CurrentDevice()->Settings.ButtonRemap2, 35);
+  EXPECT_EQ(KeysPage().Row(1).GetValueAsString(), "a");
+  EXPECT_EQ(bus.Adapters()[0].Stored, EncodeSettingsReport(ProfileDefaultSettings()));
+}
+
+TEST_F(PanelWindowTest, EnterAndEscapeDoNothing) {
+  Open();
+  for (int key : {WXK_RETURN, WXK_ESCAPE}) {
+    PressKey(panel->DeviceListBox(), key);
+    PumpEvents();
+    EXPECT_TRUE(IsTopLevel(panel) && panel->IsShown()) << key;
+  }
+  EXPECT_THAT(dialogs.captions, IsEmpty());
+  EXPECT_EQ(bus.Adapters()[0].Stored, EncodeSettingsReport(ProfileDefaultSettings()));
+}
+
+TEST_F(PanelWindowTest, SimulatedGunLightsThePressedButtons) {
+  Open();
+  const auto& pressed = panel->PageTabs().ButtonsMapPage().Model().Pressed();
+  panel->SendSimulatedReport(ButtonFlags::Button1Down);
+  EXPECT_TRUE(pressed.IsLit(0));
+  ChooseDevice(1);
+  panel->SendSimulatedReport(ButtonFlags::Button1Up);  // adapter 2 is current now
+  EXPECT_FALSE(pressed.IsLit(0));
+}
+
+TEST_F(PanelWindowTest, ExitEndsThePanel) {
+  Open();
+  ClickButton(IDC_EXIT);
+  PumpEvents();
+  EXPECT_FALSE(IsTopLevel(panel));
+  panel = nullptr;
+}
+
+// Without a notification area a hidden panel could never come back.
+TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
+  if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "a notification area is running";
+  Open();
+  panel->Close();
+  PumpEvents();
+  EXPECT_TRUE(panel->InTray());
+  EXPECT_TRUE(IsTopLevel(panel) && panel->IsShown());
+  panel->OnTrayToggle();
+  EXPECT_FALSE(panel->InTray());
+}
+
+// trayer is a notification area; the test starts its own and stops it.
+class WithTrayHost : public PanelWindowTest {
+ protected:
+  void SetUp() override {
+    if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "another notification area is running";
+    char trayer[] = "trayer";
+    char* argv[] = {trayer, nullptr};
+    ASSERT_EQ(posix_spawnp(&m_trayer, "trayer", nullptr, nullptr, argv, environ), 0);
+    ASSERT_TRUE(PumpUntil([] { return CTrayIcon::HostAvailable(); }, std::chrono::seconds(10)))
+        << "trayer gave no notification area";
+  }
+  void TearDown() override {
+    if (m_trayer > 0) {
+      ::kill(m_trayer, SIGTERM);
+      ::waitpid(m_trayer, nullptr, 0);
+    }
+  }
+  pid_t m_trayer = -1;
+};
+
+TEST_F(WithTrayHost, CloseHidesToTheNotificationAreaAndToggleBringsItBack) {
+  Open();
+  panel->Close();
+  PumpEvents();
+  EXPECT_TRUE(panel->InTray());
+  EXPECT_FALSE(panel->IsShown());
+  EXPECT_TRUE(IsTopLevel(panel)) << "closing never ends the panel";
+  panel->OnTrayToggle();
+  PumpEvents();
+  EXPECT_TRUE(panel->IsShown());
+}
+
+class NoAdapterWindowTest : public PanelWindowTest {
+ protected:
+  NoAdapterWindowTest() : PanelWindowTest(0) {}
+};
+
+TEST_F(NoAdapterWindowTest, SubmitAndSaveAsSayThereIsNoAdapter) {
+  Open();
+  EXPECT_EQ(panel->DeviceListBox().GetCount(), 0u);
+  ClickButton(IDC_SUBMIT_SETTINGS);
+  ClickButton(IDC_SAVE_PROFILE_AS);
+  EXPECT_THAT(dialogs.captions, ElementsAre("No Vantor", "Error"));
+  EXPECT_EQ(dialogs.chooserRuns, 0);
+}
+
+TEST_F(NoAdapterWindowTest, AnUnopenableAdapterIsShownUnderTheList) {
+  bus.Adapters().resize(1);
+  bus.Adapters()[0].Path = "sim://adapter1";
+  bus.Adapters()[0].Stored = EncodeSettingsReport(ProfileDefaultSettings());
+  bus.Adapters()[0].OpenFailure = "Permission denied";
+  Open();
+  EXPECT_TRUE(panel->Diagnostics().IsShown());
+  EXPECT_THAT(panel->Diagnostics().GetLabel().utf8_string(),
+              testing::HasSubstr("cannot be opened: Permission denied"));
+  const wxRect text = panel->Diagnostics().GetRect();
+  EXPECT_LE(text.GetBottom(), panel->GetClientSize().y) << "inside the window";
+}
+
+}  // namespace
+}  // namespace vantor
