@@ -25,10 +25,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 cd build/test
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$(nproc)" | tee ctest.log
 # ctest shows a passing test's output only on request; the VM's own results
 # (each test case inside it, the latency figures) are worth seeing anyway.
 if [ -f tests/vm/work/results.txt ]; then
   echo "Inside the VM (tests/vm):"
   cat tests/vm/work/results.txt
+  # ctest's verdict stays the last word.
+  grep -E '^[0-9]+% tests passed' ctest.log
 fi
