@@ -2,6 +2,8 @@
 // per mouse button of the gun and one for its wheel, lit while pressed.
 #pragma once
 
+#include "input/button_flags.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -41,15 +43,6 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 inline constexpr Rgb kLitMarkColour{255, 100, 0};
-
-// Raw mouse button-transition bits: down and up of buttons 1 to 5, then the
-// wheel.
-namespace RawButton {
-inline constexpr std::uint16_t Down1 = 0x0001, Up1 = 0x0002, Down2 = 0x0004,
-                               Up2 = 0x0008, Down3 = 0x0010, Up3 = 0x0020,
-                               Down4 = 0x0040, Up4 = 0x0080, Down5 = 0x0100,
-                               Up5 = 0x0200, Wheel = 0x0400;
-}  // namespace RawButton
 
 class PressedButtons {
  public:

@@ -15,9 +15,6 @@ inline constexpr std::string_view kExitButton = "Exit";
 inline constexpr std::string_view kRefreshButton = "Refresh";
 inline constexpr std::string_view kSaveProfileButton = "Save Profile As";
 
-inline constexpr std::string_view kTabCaptions[] = {"Buttons Mapping", "Keys Mapping",
-                                                    "Drivers Options", "  Info  "};
-
 inline constexpr std::string_view kTrayTooltip = "Vantor Control Panel";
 inline constexpr std::string_view kTrayToggle = "Minimize/Maximize To Tray...";
 inline constexpr std::string_view kTrayExit = "Exit";

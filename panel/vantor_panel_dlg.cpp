@@ -19,7 +19,7 @@ namespace {
 // The panel's window in dialog units; what GTK draws taller grows.
 constexpr TemplateControl kPanelControls[] = {
     {kNoId, ControlKind::Label, panel_text::kDeviceListLabel, {4, 17, 70, 8}},
-    {IDC_PAGE_TABS, ControlKind::Custom, "", {86, 18, 277, 194}},
+    {kIdPageTabs, ControlKind::Custom, "", {86, 18, 277, 194}},
     {IDC_DEVICE_LIST, ControlKind::Custom, "", {4, 26, 70, 82}},
     {IDC_SUBMIT_SETTINGS, ControlKind::DefaultButton, panel_text::kSubmitButton, {9, 127, 55, 14}},
     {IDC_EXIT, ControlKind::Button, panel_text::kExitButton, {9, 181, 55, 14}},
@@ -88,10 +88,10 @@ void CVantorPanelDlg::CreateControls() {
                                   wxDefaultSize, 0, nullptr, wxCB_DROPDOWN);
   m_deviceList = new wxListBox(this, IDC_DEVICE_LIST, wxDefaultPosition, wxDefaultSize, 0,
                                nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
-  m_pageTabs = new CPropertyTabCtrl(this, m_logic.Table(), IDC_PAGE_TABS);
+  m_pageTabs = new CPropertyTabCtrl(this, m_logic.Table(), kIdPageTabs);
   m_layout.Attach(IDC_PROFILE_COMBO, *m_profileCombo);
   m_layout.Attach(IDC_DEVICE_LIST, *m_deviceList);
-  m_layout.Attach(IDC_PAGE_TABS, *m_pageTabs);
+  m_layout.Attach(kIdPageTabs, *m_pageTabs);
   m_diagnostics = new wxStaticText(this, wxID_ANY, wxEmptyString);
   m_diagnostics->SetForegroundColour(*wxRED);
   m_diagnostics->Hide();

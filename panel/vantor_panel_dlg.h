@@ -31,10 +31,9 @@ class CInputWatch;
 class CPropertyTabCtrl;
 class CTrayIcon;
 
-// Control ids of the panel's window.
+// Control ids of the panel's window (the tab control's is kIdPageTabs).
 enum PanelControlId {
   IDC_DEVICE_LIST = 1001,
-  IDC_PAGE_TABS = 1004,
   IDC_EXIT = 1006,
   IDC_REFRESH = 1007,
   IDC_SAVE_PROFILE_AS = 1008,

@@ -207,15 +207,15 @@ TEST_P(PressedButtonsDisplay, LitMarksAreOrangeAtTheirCentres) {
   }
 }
 
-using namespace RawButton;
+using namespace ButtonFlags;
 INSTANTIATE_TEST_SUITE_P(
     Reports, PressedButtonsDisplay,
     testing::Values(
         DisplayCase{"NothingPressed", {}, 0, {false, false, false, false, false, false}},
-        DisplayCase{"OneThreeAndWheel", {Down1, Down3 | Wheel}, 0, {true, false, true, false, false, true}},
-        DisplayCase{"DownAndUpTogether", {Down1 | Up1}, 0, {false, false, false, false, false, false}},
+        DisplayCase{"OneThreeAndWheel", {Button1Down, Button3Down | Wheel}, 0, {true, false, true, false, false, true}},
+        DisplayCase{"DownAndUpTogether", {Button1Down | Button1Up}, 0, {false, false, false, false, false, false}},
         DisplayCase{"AllDownThenTwoUp",
-                    {Down1 | Down2 | Down3 | Down4 | Down5, Up2 | Up4},
+                    {Button1Down | Button2Down | Button3Down | Button4Down | Button5Down, Button2Up | Button4Up},
                     0,
                     {true, false, true, false, true, false}},
         DisplayCase{"HeldWheelGoesOut", {Wheel, 0}, 1, {false, false, false, false, false, false}}),

@@ -140,7 +140,7 @@ TEST(ButtonsMapModelTest, WithoutCurrentDeviceShowsFallbacksAndDoesNothing) {
   EXPECT_EQ(model.Value(kRowA), "Reload");
   model.StoreToSettings();
   EXPECT_EQ(adapter.Settings(), ProfileDefaultSettings());
-  EXPECT_FALSE(model.UpdatePressedButtons(RawButton::Down1));
+  EXPECT_FALSE(model.UpdatePressedButtons(ButtonFlags::Button1Down));
   EXPECT_FALSE(model.Pressed().IsLit(0));
 }
 
@@ -236,7 +236,7 @@ TEST(ButtonsMapModelTest, AutoFireAnswerIsDroppedWhenTheDeviceWentAway) {
 TEST(ButtonsMapModelTest, PressedButtonsReadTheCurrentDevicesWheelAndSurviveASwitch) {
   OneAdapterTable adapter;
   ButtonsMapModel model(adapter.Table);
-  EXPECT_TRUE(model.UpdatePressedButtons(RawButton::Wheel | RawButton::Down2));
+  EXPECT_TRUE(model.UpdatePressedButtons(ButtonFlags::Wheel | ButtonFlags::Button2Down));
   EXPECT_TRUE(model.Pressed().IsLit(kWheelMark));
   adapter.Device().WheelHeld = 1;  // the translator saw the wheel report
   EXPECT_TRUE(model.UpdatePressedButtons(0));

@@ -10,7 +10,7 @@
 namespace vantor {
 namespace {
 
-using namespace RawButton;
+using namespace ButtonFlags;
 
 // One raw report: its bits, the translator's wheel state before it, and
 // what the display shows afterwards ("1.....": mark 1 lit).
@@ -49,23 +49,23 @@ INSTANTIATE_TEST_SUITE_P(
     Reports, PressedButtonsTranscript,
     testing::Values(
         Transcript{"EachButtonDownAndUp",
-                   {{Down1, 0, "1.....", true},
-                    {Down2, 0, "12....", true},
-                    {Down3 | Down4, 0, "1234..", true},
-                    {Down5, 0, "12345.", true},
-                    {Up1 | Up3 | Up5, 0, ".2.4..", true},
-                    {Up2 | Up4, 0, "......", true}}},
-        Transcript{"DownAndUpInOneReportEndUnlit", {{Down1 | Up1, 0, "......", true}}},
-        Transcript{"UpOfAnUnlitButtonStillRepaints", {{Up2, 0, "......", true}}},
+                   {{Button1Down, 0, "1.....", true},
+                    {Button2Down, 0, "12....", true},
+                    {Button3Down | Button4Down, 0, "1234..", true},
+                    {Button5Down, 0, "12345.", true},
+                    {Button1Up | Button3Up | Button5Up, 0, ".2.4..", true},
+                    {Button2Up | Button4Up, 0, "......", true}}},
+        Transcript{"DownAndUpInOneReportEndUnlit", {{Button1Down | Button1Up, 0, "......", true}}},
+        Transcript{"UpOfAnUnlitButtonStillRepaints", {{Button2Up, 0, "......", true}}},
         Transcript{"MovementOnlyDoesNotRepaint", {{0, 0, "......", false}}},
         Transcript{"WheelLightsUntilTheNextReportWithoutIt",
                    {{Wheel, 0, ".....6", true},
                     {Wheel, 1, ".....6", false},
                     {0, 1, "......", true},
                     {0, 0, "......", false}}},
-        Transcript{"WheelWithButtonStillLightsBoth", {{Wheel | Down3, 0, "..3..6", true}}},
+        Transcript{"WheelWithButtonStillLightsBoth", {{Wheel | Button3Down, 0, "..3..6", true}}},
         Transcript{"HeldWheelWithButtonRepaintsForTheButton",
-                   {{Wheel, 0, ".....6", true}, {Wheel | Down1, 1, "1....6", true}}}),
+                   {{Wheel, 0, ".....6", true}, {Wheel | Button1Down, 1, "1....6", true}}}),
     CaseName());
 
 TEST(PressedMarks, SitInARowLeftToRightWithLabelsAgainstThem) {

@@ -63,7 +63,7 @@ int Run(const std::string& folder) {
   frame->Show();
 
   // Something to see: two buttons held, the first row's editor open.
-  tabs->ButtonsMapPage().UpdatePressedButtons(RawButton::Down1 | RawButton::Down5);
+  tabs->ButtonsMapPage().UpdatePressedButtons(ButtonFlags::Button1Down | ButtonFlags::Button5Down);
   tabs->ButtonsMapPage().Grid().SelectProperty(&tabs->ButtonsMapPage().Row(0));
   tabs->DriverOptionsPage().Grid().SelectProperty(&tabs->DriverOptionsPage().Item(2));
 
