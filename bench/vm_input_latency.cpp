@@ -105,7 +105,7 @@ bool Measure(Path& path, int fd, int count, int warmUp = 0) {
 // waits on the adapters' mice and routes what they report.
 class PanelInputLoop {
  public:
-  PanelInputLoop(MouseSource& mice, MouseReportHandler& router)
+  PanelInputLoop(DescriptorInput& mice, MouseReportHandler& router)
       : m_mice(mice), m_router(router), m_stop(::eventfd(0, EFD_CLOEXEC)),
         m_thread([this] { Run(); }) {}
   ~PanelInputLoop() {
@@ -126,7 +126,7 @@ class PanelInputLoop {
         if (fds[i].revents) m_mice.ReadReady(fds[i].fd, m_router);
     }
   }
-  MouseSource& m_mice;
+  DescriptorInput& m_mice;
   MouseReportHandler& m_router;
   int m_stop;
   std::thread m_thread;

@@ -15,8 +15,6 @@ namespace vantor {
 class SimulatedMouseSource final : public MouseSource {
  public:
   void WatchAdapters(std::span<GunDevice* const> listed) override;
-  const std::vector<int>& Fds() const override { return m_noFds; }
-  bool ReadReady(int, MouseReportHandler&) override { return false; }
   const std::vector<std::string>& Problems() const override { return m_noProblems; }
 
   // One report of the adapter at devicePath ("sim://adapter1"), handed to
@@ -27,7 +25,6 @@ class SimulatedMouseSource final : public MouseSource {
 
  private:
   std::vector<std::string> m_watched;
-  std::vector<int> m_noFds;
   std::vector<std::string> m_noProblems;
 };
 

@@ -10,7 +10,7 @@ namespace vantor {
 
 class CInputWatch::FdWatch final : public wxEventLoopSourceHandler {
  public:
-  FdWatch(int fd, MouseSource& source, MouseReportHandler& handler,
+  FdWatch(int fd, DescriptorInput& source, MouseReportHandler& handler,
           std::function<void(FdWatch*)> onGone)
       : m_fd(fd), m_mice(source), m_handler(handler), m_onGone(std::move(onGone)) {
     m_source.reset(wxEventLoopBase::AddSourceForFD(
@@ -32,7 +32,7 @@ class CInputWatch::FdWatch final : public wxEventLoopSourceHandler {
   }
 
   int m_fd;
-  MouseSource& m_mice;
+  DescriptorInput& m_mice;
   MouseReportHandler& m_handler;
   std::function<void(FdWatch*)> m_onGone;
   bool m_gone = false;
@@ -40,13 +40,14 @@ class CInputWatch::FdWatch final : public wxEventLoopSourceHandler {
 };
 
 CInputWatch::CInputWatch(MouseSource& source, MouseReportHandler& handler)
-    : m_source(source), m_handler(handler), m_alive(std::make_shared<bool>(true)) {}
+    : m_source(source.Descriptors()), m_handler(handler), m_alive(std::make_shared<bool>(true)) {}
 
 CInputWatch::~CInputWatch() = default;
 
 void CInputWatch::Rewatch() {
   m_watches.clear();
   ++m_generation;
+  if (!m_source) return;
   auto onGone = [this, alive = std::weak_ptr<bool>(m_alive), generation = m_generation](FdWatch* gone) {
     wxTheApp->CallAfter([this, alive, generation, gone] {
       // A Rewatch in between has dropped the watch already.
@@ -54,8 +55,8 @@ void CInputWatch::Rewatch() {
       std::erase_if(m_watches, [gone](const auto& watch) { return watch.get() == gone; });
     });
   };
-  for (int fd : m_source.Fds())
-    m_watches.push_back(std::make_unique<FdWatch>(fd, m_source, m_handler, onGone));
+  for (int fd : m_source->Fds())
+    m_watches.push_back(std::make_unique<FdWatch>(fd, *m_source, m_handler, onGone));
 }
 
 }  // namespace vantor

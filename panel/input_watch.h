@@ -1,6 +1,7 @@
-// Watches a mouse source's descriptors from the wx main loop, which on GTK
-// is GLib's: reports are read on the one thread as they come, in nested
-// modal loops too (message boxes, the AutoFire dialog, Save As).
+// Watches the descriptors of a descriptor-driven mouse source from the wx
+// main loop, which on GTK is GLib's: reports are read on the one thread as
+// they come, in nested modal loops too (message boxes, the AutoFire dialog,
+// Save As). A source of another kind leaves it nothing to watch.
 #pragma once
 
 #include <memory>
@@ -25,7 +26,7 @@ class CInputWatch {
  private:
   class FdWatch;
 
-  MouseSource& m_source;
+  DescriptorInput* m_source;  // null: nothing to watch
   MouseReportHandler& m_handler;
   std::vector<std::unique_ptr<FdWatch>> m_watches;
   unsigned m_generation = 0;

@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "device/linux/hidraw_bus.h"
-#include "device/simulated_hid_bus.h"
-#include "input/linux/evdev_mouse_source.h"
-#include "input/linux/uinput_keyboard.h"
-#include "input/simulated_mouse_source.h"
 #include "panel/dialog_services.h"
 #include "panel/exit_when_shown.h"
 #include "panel/instance_lock.h"
 #include "panel/log_asserts.h"
+#include "panel/panel_backends.h"
 #include "panel/panel_options.h"
 #include "panel/vantor_panel_dlg.h"
 #include "profiles/profile_folder.h"
@@ -28,20 +24,10 @@ class CVantorPanelApp final : public wxApp {
 
   bool OnInit() override {
     LogAssertsToStderr();
-    std::vector<std::string> diagnostics;
-    if (!m_keyboard.KeyPressesOn()) diagnostics.push_back(m_keyboard.Problem());
-    SimulatedMouseSource* simulatedMice = nullptr;
-    if (m_options.Simulate) {
-      m_bus = std::make_unique<SimulatedHidBus>(*m_options.Simulate, m_options.StateFile);
-      auto mice = std::make_unique<SimulatedMouseSource>();
-      simulatedMice = mice.get();
-      m_mice = std::move(mice);
-    } else {
-      m_bus = std::make_unique<HidrawBus>();
-      m_mice = std::make_unique<EvdevMouseSource>();
-    }
-    auto* panel = new CVantorPanelDlg({*m_bus, *m_mice, m_keyboard, m_dialogs, GetProfilesFolder(),
-                                       std::move(diagnostics), simulatedMice});
+    m_backends = MakePanelBackends(m_options);
+    auto* panel = new CVantorPanelDlg({*m_backends.Bus, *m_backends.Mice, *m_backends.Keys,
+                                       m_dialogs, GetProfilesFolder(), m_backends.Problems,
+                                       m_backends.SimulatedMice});
     SetTopWindow(panel);
     panel->Show();
     if (m_options.Simulate) panel->ShowSimulatedGun();
@@ -52,9 +38,7 @@ class CVantorPanelApp final : public wxApp {
  private:
   PanelCommandLine m_options;
   // These outlive the panel, which releases and reads through them.
-  std::unique_ptr<HidBus> m_bus;
-  std::unique_ptr<MouseSource> m_mice;
-  UinputKeyboard m_keyboard;  // one virtual keyboard for the program's life
+  PanelBackends m_backends;
   WxDialogServices m_dialogs;
 };
 

@@ -68,6 +68,7 @@ void CVantorPanelDlg::OnInitDialog() {
       [this](std::uint16_t flags) { m_pageTabs->ButtonsMapPage().UpdatePressedButtons(flags); });
   m_pageTabs->InfoPage().SetAboutCommand([this] { RunAboutBox(this); });
   LayOut();
+  if (WindowMessageInput* messages = m_platform.Mice.WindowMessages()) messages->ListenOn(GetHandle());
 
   m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); }, [this] { OnExit(); });
   m_trayIcon->SetIcon(AppIcon(), WxText(panel_text::kTrayTooltip));
@@ -169,6 +170,19 @@ void CVantorPanelDlg::SendSimulatedReport(std::uint16_t flags) {
   if (m_platform.SimulatedMice && current)
     m_platform.SimulatedMice->Inject(current->DevicePath, flags, m_logic.InputHandler());
 }
+
+void CVantorPanelDlg::OnWindowMessage(std::uint32_t message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) {
+  if (WindowMessageInput* messages = m_platform.Mice.WindowMessages())
+    messages->OnWindowMessage(message, wParam, lParam, m_logic.InputHandler());
+}
+
+#ifdef __WXMSW__
+WXLRESULT CVantorPanelDlg::MSWWindowProc(WXUINT message, WXWPARAM wParam, WXLPARAM lParam) {
+  OnWindowMessage(message, wParam, lParam);
+  return wxDialog::MSWWindowProc(message, wParam, lParam);
+}
+#endif
 
 void CVantorPanelDlg::ClearDeviceList() { m_deviceList->Clear(); }
 void CVantorPanelDlg::AppendDevice(const std::string& name) { m_deviceList->Append(WxText(name)); }

@@ -73,6 +73,11 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   // One report of the current adapter's mouse, as the simulated gun sends it.
   void SendSimulatedReport(std::uint16_t flags);
 
+  // One message of the window as its window procedure got it: a mouse
+  // source that takes its reports as window messages (Raw Input) gets them
+  // from here.
+  void OnWindowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
   // Handlers, public so tests can drive them as the events would.
   void OnSelchangeDeviceList(wxCommandEvent& event);
   void OnSubmitSettings(wxCommandEvent& event);
@@ -97,6 +102,9 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void ShowDiagnostics(const std::vector<std::string>& lines) override;
 
  private:
+#ifdef __WXMSW__
+  WXLRESULT MSWWindowProc(WXUINT message, WXWPARAM wParam, WXLPARAM lParam) override;
+#endif
   void OnInitDialog();
   void CreateControls();
   void LayOut();

@@ -16,7 +16,7 @@ struct libevdev;
 
 namespace vantor {
 
-class EvdevMouseSource final : public MouseSource {
+class EvdevMouseSource final : public MouseSource, public DescriptorInput {
  public:
   // The roots are there for tests, which build a fake tree in a temp dir.
   explicit EvdevMouseSource(std::filesystem::path sysfsRoot = "/sys",
@@ -26,12 +26,14 @@ class EvdevMouseSource final : public MouseSource {
   // Closes every node and opens the event nodes of these adapters; an
   // adapter none of whose nodes opens is among Problems().
   void WatchAdapters(std::span<GunDevice* const> listed) override;
+  const std::vector<std::string>& Problems() const override { return m_problems; }
+  DescriptorInput* Descriptors() override { return this; }
+
   const std::vector<int>& Fds() const override { return m_fds; }
   // A frame lost to an overrun (SYN_DROPPED) is made good through
   // libevdev's sync mode, so a lost button-up still arrives. A node whose
   // device went away is closed and its fd given up.
   bool ReadReady(int fd, MouseReportHandler& handler) override;
-  const std::vector<std::string>& Problems() const override { return m_problems; }
 
  private:
   struct Node {

@@ -245,5 +245,62 @@ TEST_F(NoAdapterWindowTest, AnUnopenableAdapterIsShownUnderTheList) {
   EXPECT_LE(text.GetBottom(), panel->GetClientSize().y) << "inside the window";
 }
 
+// Raw Input sends its reports to a window, not to a loop: a source of that
+// kind is told the panel's window and gets every message of it. Here a
+// message 0x00FF (WM_INPUT) carries the watched adapter's index in wParam
+// and the button flags in lParam.
+class MessageDrivenMice final : public MouseSource, public WindowMessageInput {
+ public:
+  static constexpr std::uint32_t kInput = 0x00FF;
+
+  void WatchAdapters(std::span<GunDevice* const> listed) override {
+    watched.assign(listed.begin(), listed.end());
+  }
+  const std::vector<std::string>& Problems() const override { return noProblems; }
+  WindowMessageInput* WindowMessages() override { return this; }
+
+  void ListenOn(void* window) override { listenedOn = window; }
+  bool OnWindowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                       MouseReportHandler& handler) override {
+    if (message != kInput) return false;
+    if (wParam < watched.size() && watched[wParam])
+      handler.OnRawMouseInput({static_cast<std::uint16_t>(lParam), watched[wParam]->DevicePath});
+    return true;
+  }
+
+  std::vector<GunDevice*> watched;
+  void* listenedOn = nullptr;
+  std::vector<std::string> noProblems;
+};
+
+class TypedScanCodes final : public KeySink {
+ public:
+  void SendKeyDown(std::uint16_t, std::uint16_t scanCode, bool) override { down.push_back(scanCode); }
+  void SendKeyUp(std::uint16_t, std::uint16_t, bool) override {}
+  std::vector<std::uint16_t> down;
+};
+
+TEST_F(PanelWindowTest, MessageDrivenMiceGetTheWindowAndEveryMessage) {
+  GunSettings first = ProfileDefaultSettings(), second = ProfileDefaultSettings();
+  first.ButtonRemap1 = 10;   // "Space", set-1 scan code 0x39
+  second.ButtonRemap1 = 35;  // "a", 0x1E
+  bus.Adapters()[0].Stored = EncodeSettingsReport(first);
+  bus.Adapters()[1].Stored = EncodeSettingsReport(second);
+  MessageDrivenMice messageMice;
+  TypedScanCodes typed;
+  panel = new CVantorPanelDlg({bus, messageMice, typed, dialogs, profiles, {}, nullptr});
+  panel->Show();
+  PumpEvents();
+  EXPECT_EQ(messageMice.listenedOn, static_cast<void*>(panel->GetHandle()));
+  ASSERT_EQ(messageMice.watched.size(), 2u);
+
+  const auto& pressed = panel->PageTabs().ButtonsMapPage().Model().Pressed();
+  panel->OnWindowMessage(MessageDrivenMice::kInput, 0, ButtonFlags::Button1Down);
+  EXPECT_TRUE(pressed.IsLit(0)) << "the current adapter drives the display";
+  panel->OnWindowMessage(MessageDrivenMice::kInput, 1, ButtonFlags::Button1Down);
+  panel->OnWindowMessage(0x0200, 1, ButtonFlags::Button1Down);  // WM_MOUSEMOVE: not a report
+  EXPECT_THAT(typed.down, ElementsAre(0x39, 0x1E)) << "each adapter with its own remap";
+}
+
 }  // namespace
 }  // namespace vantor

@@ -1,20 +1,14 @@
 #include <charconv>
 #include <ostream>
 
-#include "device/linux/hidraw_bus.h"
 #include "device/listed_adapters.h"
-#include "device/simulated_hid_bus.h"
+#include "tools/vantorctl/backends.h"
 #include "tools/vantorctl/cli.h"
 
 namespace vantor::cli {
 
-Session::Session(const GlobalOptions& options) {
-  if (options.Simulate) {
-    m_bus = std::make_unique<SimulatedHidBus>(*options.Simulate, options.StateFile);
-    m_simulated = true;
-  } else {
-    m_bus = std::make_unique<HidrawBus>();
-  }
+Session::Session(const GlobalOptions& options)
+    : m_bus(MakeBus(options)), m_simulated(options.Simulate.has_value()) {
   // A failed discovery leaves no table, which lists no adapter; the reason,
   // where there is one the user can act on, is among the problems.
   DiscoverDevices(*m_bus, m_table, &m_problems);

@@ -1,0 +1,23 @@
+# The one place the platform is chosen. Every folder with backends builds
+# vantor_<folder> from its platform-free files and, from its <platform>/
+# folder, vantor_<folder>_<platform>; the programs and the tests of the
+# backends link the platform's libraries.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  set(VANTOR_PLATFORM linux)
+elseif(WIN32)
+  set(VANTOR_PLATFORM windows)
+else()
+  message(FATAL_ERROR "VantorPanel builds for Linux and Windows, not for ${CMAKE_SYSTEM_NAME}")
+endif()
+
+# Only the libraries that know no platform, without wx, programs or tests:
+# a check that they compile for a platform whose backends are not built.
+option(VANTOR_PLATFORM_FREE_ONLY "Build only the platform-free libraries" OFF)
+
+# In a folder's CMakeLists.txt, after its platform-free library: the
+# backends of the chosen platform.
+macro(vantor_platform_backends)
+  if(NOT VANTOR_PLATFORM_FREE_ONLY)
+    add_subdirectory(${VANTOR_PLATFORM})
+  endif()
+endmacro()
