@@ -11,6 +11,7 @@
 #include "device/adapter_facts.h"
 #include "device/gun_settings.h"
 #include "device/hid_bus.h"
+#include "device/settings_fields.h"
 
 namespace vantor {
 

@@ -40,26 +40,6 @@ using WordField = std::uint16_t GunSettings::*;
 inline constexpr std::size_t kGunButtonCount = 10;
 inline constexpr std::size_t kRemapCount = 6;
 
-// Indexed by gun button 1..10 at [0..9], so loops need not spell the names.
-inline constexpr std::array<ByteField, kGunButtonCount> kButtonMapFields = {
-    &GunSettings::ButtonMap1, &GunSettings::ButtonMap2,
-    &GunSettings::ButtonMap3, &GunSettings::ButtonMap4,
-    &GunSettings::ButtonMap5, &GunSettings::ButtonMap6,
-    &GunSettings::ButtonMap7, &GunSettings::ButtonMap8,
-    &GunSettings::ButtonMap9, &GunSettings::ButtonMap10};
-
-inline constexpr std::array<ByteField, kGunButtonCount> kAutoFireFields = {
-    &GunSettings::AutoFire1, &GunSettings::AutoFire2, &GunSettings::AutoFire3,
-    &GunSettings::AutoFire4, &GunSettings::AutoFire5, &GunSettings::AutoFire6,
-    &GunSettings::AutoFire7, &GunSettings::AutoFire8, &GunSettings::AutoFire9,
-    &GunSettings::AutoFire10};
-
-// Mouse buttons 1..5 at [0..4], the wheel at [5].
-inline constexpr std::array<ByteField, kRemapCount> kButtonRemapFields = {
-    &GunSettings::ButtonRemap1, &GunSettings::ButtonRemap2,
-    &GunSettings::ButtonRemap3, &GunSettings::ButtonRemap4,
-    &GunSettings::ButtonRemap5, &GunSettings::ButtonRemap6};
-
 // Gun buttons in the order of ButtonMap1..10 and AutoFire1..10, by the
 // captions the Buttons Mapping page gives them.
 inline constexpr std::array<std::string_view, kGunButtonCount> kGunButtonCaptions = {
@@ -119,7 +99,8 @@ constexpr std::optional<std::uint8_t> CodeOfName(
   return std::nullopt;
 }
 
-// The values a profile without keys gives: trigger 1 fires Button1, B
+// The defaults of the field table (settings_fields.h), which a profile
+// without keys gives: trigger 1 fires Button1, B
 // Button4, trigger 2 Button2, Select wheel up, Start Button5, A Button3, the
 // D-pad nothing; free mouse on and the factory calibration edges.
 GunSettings ProfileDefaultSettings();

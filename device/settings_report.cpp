@@ -1,68 +1,40 @@
 #include "device/settings_report.h"
 
 namespace vantor {
-namespace {
-
-void PutWord(SettingsReport& r, std::size_t at, std::uint16_t value) {
-  r[at] = static_cast<std::uint8_t>(value & 0xFF);
-  r[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-std::uint16_t GetWord(const SettingsReport& r, std::size_t at) {
-  return static_cast<std::uint16_t>(r[at] | (r[at + 1] << 8));
-}
-
-}  // namespace
-
-SettingsReport EncodeSettingsReport(const GunSettings& s) {
-  using namespace report2;
-  SettingsReport r{};
-  r[kReportId] = kSettingsReportId;
-  PutWord(r, kLeftEdge, s.LeftEdge);
-  PutWord(r, kRightEdge, s.RightEdge);
-  PutWord(r, kUpEdge, s.UpEdge);
-  PutWord(r, kDownEdge, s.DownEdge);
-  PutWord(r, kXCenter, s.XCenter);
-  PutWord(r, kYCenter, s.YCenter);
-  r[kSensitivity] = s.Sensitivity;
-  for (std::size_t i = 0; i < kGunButtonCount; ++i) {
-    r[kButtonMaps + i] = s.*kButtonMapFields[i];
-    r[kAutoFires + i] = s.*kAutoFireFields[i];
+SettingsReport EncodeSettingsReport(const GunSettings& settings) {
+  SettingsReport report{};
+  report[kReportIdByte] = kSettingsReportId;
+  for (const SettingsField& field : kSettingsFields) {
+    const unsigned value = field.Get(settings);
+    if (field.FlagBit != 0) {
+      if (value != 0) report[field.Offset] |= field.FlagBit;
+    } else {
+      report[field.Offset] = static_cast<std::uint8_t>(value & 0xFF);
+      if (field.ReportBytes() == 2) report[field.Offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    }
   }
-  if (s.UseCentering != 0) r[kFlags] |= kCenteringFlag;
-  if (s.FreeMouseCursor != 0) r[kFlags] |= kFreeMouseFlag;
-  for (std::size_t i = 0; i < kRemapCount; ++i)
-    r[kButtonRemaps + i] = s.*kButtonRemapFields[i];
-  r[kOffScreen] = s.SetOffScreenAs;
-  return r;
+  return report;
 }
 
-void DecodeSettingsReport(const SettingsReport& r, GunSettings& s) {
-  using namespace report2;
-  s.LeftEdge = GetWord(r, kLeftEdge);
-  s.RightEdge = GetWord(r, kRightEdge);
-  s.UpEdge = GetWord(r, kUpEdge);
-  s.DownEdge = GetWord(r, kDownEdge);
-  s.XCenter = GetWord(r, kXCenter);
-  s.YCenter = GetWord(r, kYCenter);
-  s.Sensitivity = r[kSensitivity];
-  for (std::size_t i = 0; i < kGunButtonCount; ++i) {
-    s.*kButtonMapFields[i] = r[kButtonMaps + i];
-    s.*kAutoFireFields[i] = r[kAutoFires + i];
+void DecodeSettingsReport(const SettingsReport& report, GunSettings& settings) {
+  for (const SettingsField& field : kSettingsFields) {
+    const std::uint8_t low = report[field.Offset];
+    if (field.FlagBit != 0) {
+      if (low & field.FlagBit) field.Set(settings, 1);
+    } else if (field.ReportBytes() == 2) {
+      field.Set(settings, static_cast<unsigned>(low | (report[field.Offset + 1] << 8)));
+    } else {
+      field.Set(settings, low);
+    }
   }
-  if (r[kFlags] & kCenteringFlag) s.UseCentering = 1;
-  if (r[kFlags] & kFreeMouseFlag) s.FreeMouseCursor = 1;
-  for (std::size_t i = 0; i < kRemapCount; ++i)
-    s.*kButtonRemapFields[i] = r[kButtonRemaps + i];
-  s.SetOffScreenAs = r[kOffScreen];
 }
 
 bool ReadSettingsReport(HidBus& bus, GunDevice& entry) {
   SettingsReport report{};
-  report[report2::kReportId] = kSettingsReportId;
+  report[kReportIdByte] = kSettingsReportId;
   const int got = bus.GetFeature(entry.DeviceHandle, report);
   if (got < static_cast<int>(report.size())) return false;
-  if (report[report2::kReportId] != kSettingsReportId) return false;
+  if (report[kReportIdByte] != kSettingsReportId) return false;
   DecodeSettingsReport(report, entry.Settings);
   return true;
 }

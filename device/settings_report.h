@@ -9,31 +9,15 @@
 #include "device/gun_device.h"
 #include "device/gun_settings.h"
 #include "device/hid_bus.h"
+#include "device/settings_fields.h"
 
 namespace vantor {
 
 using SettingsReport = std::array<std::uint8_t, kSettingsReportSize>;
 
-// Byte offsets, counting the report ID as byte 0. 16-bit values are
-// little-endian; the edges travel left, right, top, bottom.
-namespace report2 {
-inline constexpr std::size_t kReportId = 0;
-inline constexpr std::size_t kLeftEdge = 1;
-inline constexpr std::size_t kRightEdge = 3;
-inline constexpr std::size_t kUpEdge = 5;
-inline constexpr std::size_t kDownEdge = 7;
-inline constexpr std::size_t kXCenter = 9;
-inline constexpr std::size_t kYCenter = 11;
-inline constexpr std::size_t kSensitivity = 13;
-inline constexpr std::size_t kButtonMaps = 14;   // ten bytes, gun buttons 1..10
-inline constexpr std::size_t kAutoFires = 24;    // ten bytes, gun buttons 1..10
-inline constexpr std::size_t kFlags = 34;
-inline constexpr std::size_t kButtonRemaps = 35; // six bytes
-inline constexpr std::size_t kOffScreen = 41;
-
-inline constexpr std::uint8_t kCenteringFlag = 0x02;
-inline constexpr std::uint8_t kFreeMouseFlag = 0x04;
-}  // namespace report2
+// Byte 0 holds the report ID; where every field travels is in the field
+// table (settings_fields.h).
+inline constexpr std::size_t kReportIdByte = 0;
 
 SettingsReport EncodeSettingsReport(const GunSettings& settings);
 

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "device/settings_fields.h"
 #include "pages/dialog_template.h"
 
 namespace vantor {
 
-inline constexpr int kAutoFireSliderMax = 25;
+inline constexpr int kAutoFireSliderMax = SettingsFieldNamed("AutoFire1").Range.High;
 inline constexpr int kIdAutoFireSlider = 1025;
 
 // A stored value above the slider's range shows at its end.

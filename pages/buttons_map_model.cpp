@@ -20,6 +20,11 @@ std::uint8_t OffScreenCode(std::string_view name) {
   return CodeOfName(OffScreenButton::kList, name).value_or(OffScreenButton::None);
 }
 
+std::string_view RowName(std::size_t row, unsigned code) {
+  const auto byte = static_cast<std::uint8_t>(code);
+  return row == kOffScreenRow ? OffScreenName(byte) : MouseActionName(byte);
+}
+
 std::vector<std::string_view> ButtonRowChoices(std::size_t row) {
   std::vector<std::string_view> names;
   if (row == kOffScreenRow)
@@ -47,8 +52,7 @@ bool ButtonsMapModel::FillFromSettings() {
 
 void ButtonsMapModel::FillFrom(const GunSettings& settings) {
   for (std::size_t row = 0; row < kButtonRowCount; ++row) {
-    const std::uint8_t code = settings.*kButtonRows[row].Mapping;
-    m_values[row] = row == kOffScreenRow ? OffScreenName(code) : MouseActionName(code);
+    m_values[row] = RowName(row, kButtonRows[row].Mapping->Get(settings));
   }
 }
 
@@ -56,20 +60,19 @@ void ButtonsMapModel::StoreToSettings() const {
   GunSettings* settings = CurrentSettings(m_devices);
   if (!settings) return;
   for (std::size_t row = 0; row < kButtonRowCount; ++row)
-    settings->*kButtonRows[row].Mapping = row == kOffScreenRow
-                                              ? OffScreenCode(m_values[row])
-                                              : MouseActionCode(m_values[row]);
+    kButtonRows[row].Mapping->Set(*settings, row == kOffScreenRow ? OffScreenCode(m_values[row])
+                                                                  : MouseActionCode(m_values[row]));
 }
 
 void ButtonsMapModel::OnDefault() {
   for (std::size_t row = 0; row < kButtonRowCount; ++row)
-    m_values[row] = kButtonRows[row].Default;
+    m_values[row] = RowName(row, kButtonRows[row].Mapping->Default);
 }
 
 void ButtonsMapModel::OnAutoFire(std::size_t row, AutoFirePrompt& prompt) {
   GunDevice* device = m_devices.CurrentDevice;
   if (!device || !HasAutoFire(row)) return;
-  const ByteField rate = kButtonRows[row].AutoFire;
+  const ByteField rate = kButtonRows[row].AutoFire->Byte;
   const std::optional<std::uint8_t> chosen = prompt.Ask(device->Settings.*rate);
   // The prompt runs its own event loop; store only into the device it was
   // opened for.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "device/gun_device.h"
+#include "device/settings_fields.h"
 #include "pages/autofire_setting.h"
 #include "pages/dialog_template.h"
 #include "pages/pressed_buttons.h"
@@ -21,9 +22,8 @@ struct ButtonRow {
   int StringId;  // the row's id in the grid
   std::string_view Caption;
   std::string_view Description;
-  ByteField Mapping;   // ButtonMapN, or SetOffScreenAs
-  ByteField AutoFire;  // AutoFireN; null for the off-screen row
-  std::string_view Default;
+  const SettingsField* Mapping;   // ButtonMapN, or SetOffScreenAs
+  const SettingsField* AutoFire;  // AutoFireN; null for the off-screen row
 };
 
 inline constexpr std::size_t kButtonRowCount = 11;
@@ -32,28 +32,28 @@ inline constexpr std::size_t kOffScreenRow = 10;
 // In display order: "A", "B" and the triggers first, although the fields
 // are numbered in another order.
 inline constexpr std::array<ButtonRow, kButtonRowCount> kButtonRows = {{
-    {112, "A", "Remap Button A and set its repeat rate", &GunSettings::ButtonMap6,
-     &GunSettings::AutoFire6, "Button3"},
-    {104, "B", "Remap Button B and Set its repeat rate", &GunSettings::ButtonMap2,
-     &GunSettings::AutoFire2, "Button4"},
-    {106, "C (trigger2)", "Remap Trigger2 and Set its repeat rate", &GunSettings::ButtonMap3,
-     &GunSettings::AutoFire3, "Button2"},
-    {102, "D (trigger1)", "Remap Trigger1 and Set its repeat rate", &GunSettings::ButtonMap1,
-     &GunSettings::AutoFire1, "Button1"},
-    {110, "Start", "Remap Start and Set its repeat rate", &GunSettings::ButtonMap5,
-     &GunSettings::AutoFire5, "Button5"},
-    {108, "Select", "Remap Select and Set its repeat rate", &GunSettings::ButtonMap4,
-     &GunSettings::AutoFire4, "Wheel Up"},
-    {114, "D-PAD Up", "Remap DPAD Up and Set its repeat rate", &GunSettings::ButtonMap7,
-     &GunSettings::AutoFire7, "Disabled"},
-    {116, "D-PAD Down", "Remap DPAD Down and Set its repeat rate", &GunSettings::ButtonMap8,
-     &GunSettings::AutoFire8, "Disabled"},
-    {118, "D-PAD Left", "Remap DPAD Left and Set its repeat rate", &GunSettings::ButtonMap9,
-     &GunSettings::AutoFire9, "Disabled"},
-    {120, "D-PAD Right", "Remap DPAD Right and Set its repeat rate", &GunSettings::ButtonMap10,
-     &GunSettings::AutoFire10, "Disabled"},
+    {112, "A", "Remap Button A and set its repeat rate", &SettingsFieldNamed("ButtonMap6"),
+     &SettingsFieldNamed("AutoFire6")},
+    {104, "B", "Remap Button B and Set its repeat rate", &SettingsFieldNamed("ButtonMap2"),
+     &SettingsFieldNamed("AutoFire2")},
+    {106, "C (trigger2)", "Remap Trigger2 and Set its repeat rate",
+     &SettingsFieldNamed("ButtonMap3"), &SettingsFieldNamed("AutoFire3")},
+    {102, "D (trigger1)", "Remap Trigger1 and Set its repeat rate",
+     &SettingsFieldNamed("ButtonMap1"), &SettingsFieldNamed("AutoFire1")},
+    {110, "Start", "Remap Start and Set its repeat rate", &SettingsFieldNamed("ButtonMap5"),
+     &SettingsFieldNamed("AutoFire5")},
+    {108, "Select", "Remap Select and Set its repeat rate", &SettingsFieldNamed("ButtonMap4"),
+     &SettingsFieldNamed("AutoFire4")},
+    {114, "D-PAD Up", "Remap DPAD Up and Set its repeat rate", &SettingsFieldNamed("ButtonMap7"),
+     &SettingsFieldNamed("AutoFire7")},
+    {116, "D-PAD Down", "Remap DPAD Down and Set its repeat rate",
+     &SettingsFieldNamed("ButtonMap8"), &SettingsFieldNamed("AutoFire8")},
+    {118, "D-PAD Left", "Remap DPAD Left and Set its repeat rate",
+     &SettingsFieldNamed("ButtonMap9"), &SettingsFieldNamed("AutoFire9")},
+    {120, "D-PAD Right", "Remap DPAD Right and Set its repeat rate",
+     &SettingsFieldNamed("ButtonMap10"), &SettingsFieldNamed("AutoFire10")},
     {122, "Set offscreen to", "Remap OffScreen shoot and Set its repeat rate",
-     &GunSettings::SetOffScreenAs, nullptr, "none"},
+     &SettingsFieldNamed("SetOffScreenAs"), nullptr},
 }};
 
 inline constexpr std::string_view kButtonsMapCategory = "Gun button mapping and Autofire setting";
@@ -82,6 +82,9 @@ std::uint8_t MouseActionCode(std::string_view name);
 std::string_view OffScreenName(std::uint8_t code);
 std::uint8_t OffScreenCode(std::string_view name);
 
+// The name a row shows for a stored code: an action's, or for the
+// off-screen row a button's.
+std::string_view RowName(std::size_t row, unsigned code);
 // The names a row offers, in list order.
 std::vector<std::string_view> ButtonRowChoices(std::size_t row);
 

@@ -37,13 +37,13 @@ void DriverOptionsModel::StoreToSettings() const {
 }
 
 void DriverOptionsModel::OnDefault() {
-  for (std::size_t i = 0; i < kOptionCount; ++i) SetValue(i, kDriverOptions[i].Default);
+  for (std::size_t i = 0; i < kOptionCount; ++i) SetValue(i, kDriverOptions[i].Default());
 }
 
 int DriverOptionsModel::SetValue(std::size_t option, long long value) {
   const DriverOption& item = kDriverOptions[option];
   m_values[option] =
-      item.Kind == OptionKind::CheckBox ? value != 0 : ClampToLimits(value, item.Limits);
+      item.Kind == OptionKind::CheckBox ? value != 0 : ClampToLimits(value, item.Limits());
   return m_values[option];
 }
 

@@ -19,9 +19,8 @@ enum class OptionKind {
   Number,    // a number with spin buttons
 };
 
-struct OptionLimits {
-  int Low = 0, High = 0;
-};
+// The field table's range of a number item.
+using OptionLimits = FieldRange;
 
 // Every value set into a number item is kept within its limits.
 constexpr int ClampToLimits(long long value, OptionLimits limits) {
@@ -41,8 +40,11 @@ struct DriverOption {
   OptionKind Kind;
   int ItemId;  // 0 when the item has none
   SettingsField Field;
-  OptionLimits Limits;  // numbers only
-  int Default;          // also the value without a current device
+
+  // Numbers only.
+  constexpr OptionLimits Limits() const { return Field.Range; }
+  // Also the value without a current device.
+  constexpr int Default() const { return static_cast<int>(Field.Default); }
 };
 
 inline constexpr std::size_t kOptionCount = 9;
@@ -53,29 +55,18 @@ inline constexpr std::array<OptionCategory, 3> kOptionCategories = {{
     {"Calibration Centering Options", "You can use Centering value to adjust gun accurate"},
 }};
 
-inline constexpr OptionLimits kSensitivityLimits{0, 10};
-inline constexpr OptionLimits kCalibrationLimits{0, 10000};
-
 // In grid order.
 inline constexpr std::array<DriverOption, kOptionCount> kDriverOptions = {{
     {"Free mouse if aiming offscreen", 0, OptionKind::CheckBox, 501,
-     {"FreeMouseCursor", &GunSettings::FreeMouseCursor}, {}, 1},
-    {"Gun sensitivity", 0, OptionKind::Slider, 0,
-     {"Sensitivity", &GunSettings::Sensitivity}, kSensitivityLimits, 0},
-    {"Top Edge", 1, OptionKind::Number, 0, {"UpEdge", nullptr, &GunSettings::UpEdge},
-     kCalibrationLimits, 31},
-    {"Bottom Edge", 1, OptionKind::Number, 0, {"DownEdge", nullptr, &GunSettings::DownEdge},
-     kCalibrationLimits, 255},
-    {"Left Edge", 1, OptionKind::Number, 0, {"LeftEdge", nullptr, &GunSettings::LeftEdge},
-     kCalibrationLimits, 137},
-    {"Right Edge", 1, OptionKind::Number, 0, {"RightEdge", nullptr, &GunSettings::RightEdge},
-     kCalibrationLimits, 711},
-    {"Use Centering", 2, OptionKind::CheckBox, 502,
-     {"UseCentering", &GunSettings::UseCentering}, {}, 0},
-    {"X Offset", 2, OptionKind::Number, 0, {"XCenter", nullptr, &GunSettings::XCenter},
-     kCalibrationLimits, 0},
-    {"Y Offset", 2, OptionKind::Number, 0, {"YCenter", nullptr, &GunSettings::YCenter},
-     kCalibrationLimits, 0},
+     SettingsFieldNamed("FreeMouseCursor")},
+    {"Gun sensitivity", 0, OptionKind::Slider, 0, SettingsFieldNamed("Sensitivity")},
+    {"Top Edge", 1, OptionKind::Number, 0, SettingsFieldNamed("UpEdge")},
+    {"Bottom Edge", 1, OptionKind::Number, 0, SettingsFieldNamed("DownEdge")},
+    {"Left Edge", 1, OptionKind::Number, 0, SettingsFieldNamed("LeftEdge")},
+    {"Right Edge", 1, OptionKind::Number, 0, SettingsFieldNamed("RightEdge")},
+    {"Use Centering", 2, OptionKind::CheckBox, 502, SettingsFieldNamed("UseCentering")},
+    {"X Offset", 2, OptionKind::Number, 0, SettingsFieldNamed("XCenter")},
+    {"Y Offset", 2, OptionKind::Number, 0, SettingsFieldNamed("YCenter")},
 }};
 
 inline constexpr int kIdDriverOptionsGrid = 103;

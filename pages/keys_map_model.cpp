@@ -18,7 +18,7 @@ bool KeysMapModel::FillFromSettings() {
   const GunSettings* settings = CurrentSettings(m_devices);
   if (!settings) return false;
   for (std::size_t row = 0; row < kKeyRowCount; ++row)
-    m_values[row] = KeyNameFromCode(settings->*kKeyRows[row].Remap);
+    m_values[row] = KeyNameFromCode(static_cast<std::uint8_t>(kKeyRows[row].Remap->Get(*settings)));
   return true;
 }
 
@@ -26,11 +26,12 @@ void KeysMapModel::StoreToSettings() const {
   GunSettings* settings = CurrentSettings(m_devices);
   if (!settings) return;
   for (std::size_t row = 0; row < kKeyRowCount; ++row)
-    settings->*kKeyRows[row].Remap = KeyCodeFromName(m_values[row]);
+    kKeyRows[row].Remap->Set(*settings, KeyCodeFromName(m_values[row]));
 }
 
 void KeysMapModel::OnDefault() {
-  for (std::string& value : m_values) value = kNoKey;
+  for (std::size_t row = 0; row < kKeyRowCount; ++row)
+    m_values[row] = KeyNameFromCode(static_cast<std::uint8_t>(kKeyRows[row].Remap->Default));
 }
 
 }  // namespace vantor

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "device/gun_device.h"
+#include "device/settings_fields.h"
 #include "input/key_table.h"
 #include "pages/dialog_template.h"
 
@@ -17,24 +18,30 @@ struct KeyRow {
   int StringId;
   std::string_view Caption;
   std::string_view Description;
-  ByteField Remap;
+  const SettingsField* Remap;
 };
 
 inline constexpr std::size_t kKeyRowCount = 6;
 
 inline constexpr std::array<KeyRow, kKeyRowCount> kKeyRows = {{
-    {103, "Button 1", "Remap Button 1 to this keyboard key press", &GunSettings::ButtonRemap1},
-    {105, "Button 2", "Remap Button 2 to this keyboard key press", &GunSettings::ButtonRemap2},
-    {107, "Button 3", "Remap Button 3 to this keyboard key press", &GunSettings::ButtonRemap3},
-    {109, "Button 4", "Remap Button 4 to this keyboard key press", &GunSettings::ButtonRemap4},
-    {111, "Button 5", "Remap Button 5 to this keyboard key press", &GunSettings::ButtonRemap5},
+    {103, "Button 1", "Remap Button 1 to this keyboard key press",
+     &SettingsFieldNamed("ButtonRemap1")},
+    {105, "Button 2", "Remap Button 2 to this keyboard key press",
+     &SettingsFieldNamed("ButtonRemap2")},
+    {107, "Button 3", "Remap Button 3 to this keyboard key press",
+     &SettingsFieldNamed("ButtonRemap3")},
+    {109, "Button 4", "Remap Button 4 to this keyboard key press",
+     &SettingsFieldNamed("ButtonRemap4")},
+    {111, "Button 5", "Remap Button 5 to this keyboard key press",
+     &SettingsFieldNamed("ButtonRemap5")},
     {113, "Wheel Up/Down", "Remap Wheel Up/Down to this keyboard key press",
-     &GunSettings::ButtonRemap6},
+     &SettingsFieldNamed("ButtonRemap6")},
 }};
 
 inline constexpr std::string_view kKeysMapCategory = "Button To Keyboard Key Mapping";
 inline constexpr std::string_view kKeysMapCategoryTooltip = "Mapping Button to Windows Key Press";
-inline constexpr std::string_view kNoKey = "nil";
+// Every key code the table has, a row can hold.
+static_assert(SettingsFieldNamed("ButtonRemap1").Range.High == kHighestKeyCode);
 
 inline constexpr int kIdKeysMapGrid = 103;
 inline constexpr int kIdKeysMapGridFrame = 1013;
@@ -58,7 +65,8 @@ class KeysMapModel {
   // False, with nothing changed, without a current device.
   bool FillFromSettings();
   void StoreToSettings() const;
-  // "nil" into every row; the settings follow at the next store.
+  // Every row's default ("nil") into the row; the settings follow at the
+  // next store.
   void OnDefault();
 
   const std::string& Value(std::size_t row) const { return m_values[row]; }

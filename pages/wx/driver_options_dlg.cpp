@@ -27,11 +27,11 @@ void Equip(wxPGProperty& item, const DriverOption& option) {
       item.SetAttribute(wxPG_BOOL_USE_CHECKBOX, true);
       break;
     case OptionKind::Slider:
-      static_cast<CClampedIntProperty&>(item).SetLimits(option.Limits);
+      static_cast<CClampedIntProperty&>(item).SetLimits(option.Limits());
       item.SetEditor(CSliderEditor::Get());
       break;
     case OptionKind::Number:
-      static_cast<CClampedIntProperty&>(item).SetLimits(option.Limits);
+      static_cast<CClampedIntProperty&>(item).SetLimits(option.Limits());
       item.SetEditor(wxPGEditor_SpinCtrl);
       break;
   }

@@ -6,8 +6,6 @@
 namespace vantor {
 namespace {
 
-using namespace report2;
-
 TEST(SettingsReportTest, EncodesEveryFieldAtItsOffset) {
   GunSettings s;
   s.LeftEdge = 0x1234;
@@ -37,11 +35,11 @@ TEST(SettingsReportTest, EncodesEveryFieldAtItsOffset) {
 
 TEST(SettingsReportTest, DecodesLittleEndianEdges) {
   SettingsReport r{};
-  r[kReportId] = 2;
-  r[kLeftEdge] = 0x89;
-  r[kLeftEdge + 1] = 0x00;
-  r[kDownEdge] = 0x34;
-  r[kDownEdge + 1] = 0x12;
+  r[0] = 2;
+  r[1] = 0x89;  // bytes 1-2: left edge
+  r[2] = 0x00;
+  r[7] = 0x34;  // bytes 7-8: bottom edge
+  r[8] = 0x12;
   GunSettings s;
   DecodeSettingsReport(r, s);
   EXPECT_EQ(s.LeftEdge, 137);
@@ -61,7 +59,7 @@ TEST_P(FlagEncoding, PacksBothFlagsIntoByte34) {
   GunSettings s;
   s.UseCentering = GetParam().useCentering;
   s.FreeMouseCursor = GetParam().freeMouse;
-  EXPECT_EQ(EncodeSettingsReport(s)[kFlags], GetParam().byte34);
+  EXPECT_EQ(EncodeSettingsReport(s)[34], GetParam().byte34);
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, FlagEncoding,
@@ -71,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Flags, FlagEncoding,
 
 TEST(SettingsReportTest, Byte34AllOnesSetsBothFlagsAndNothingElse) {
   SettingsReport r{};
-  r[kReportId] = 2;
-  r[kFlags] = 0xFF;
+  r[0] = 2;
+  r[34] = 0xFF;
   GunSettings s;
   DecodeSettingsReport(r, s);
   GunSettings expected;

@@ -64,7 +64,7 @@ TEST_F(FakeKernel, StoresAnAcceptedSubmitAndAnswersWithIt) {
 
   const auto reply = AskFor(UHID_GET_REPORT, kSettingsReportId);
   ASSERT_TRUE(reply);
-  EXPECT_EQ(reply->u.get_report_reply.data[report2::kSensitivity], 77);
+  EXPECT_EQ(reply->u.get_report_reply.data[13], 77);  // byte 13: sensitivity
 }
 
 struct RefusedRequest {

@@ -86,8 +86,8 @@ TEST(ButtonsMapNames, RowsOfferTheirListsInCodeOrder) {
 TEST(ButtonsMapRows, FieldsFollowTheStringIds) {
   for (std::size_t row = 0; row < kOffScreenRow; ++row) {
     const std::size_t n = static_cast<std::size_t>(kButtonRows[row].StringId - 102) / 2;
-    EXPECT_EQ(kButtonRows[row].Mapping, kButtonMapFields[n]) << kButtonRows[row].Caption;
-    EXPECT_EQ(kButtonRows[row].AutoFire, kAutoFireFields[n]) << kButtonRows[row].Caption;
+    EXPECT_EQ(kButtonRows[row].Mapping->Byte, kButtonMapFields[n]) << kButtonRows[row].Caption;
+    EXPECT_EQ(kButtonRows[row].AutoFire->Byte, kAutoFireFields[n]) << kButtonRows[row].Caption;
     EXPECT_EQ(kButtonRows[row].Caption, kGunButtonCaptions[n]);
   }
 }

@@ -125,7 +125,7 @@ TEST(DriverOptionsModelTest, WithoutCurrentDeviceShowsDefaultsAndDoesNothing) {
   DriverOptionsModel model(adapter.Table);
   model.LoadInitialValues();
   for (std::size_t i = 0; i < kOptionCount; ++i)
-    EXPECT_EQ(model.Value(i), kDriverOptions[i].Default) << kDriverOptions[i].Caption;
+    EXPECT_EQ(model.Value(i), kDriverOptions[i].Default()) << kDriverOptions[i].Caption;
   model.SetValue(kX, 5);
   EXPECT_FALSE(model.FillFromSettings());
   EXPECT_EQ(model.Value(kX), 5);

@@ -28,7 +28,7 @@ TEST_F(KeysMapPageTest, ShowsKeyNamesAndStoresCodes) {
 TEST_F(KeysMapPageTest, FillReplacesWhatTheRowsShowed) {
   Open();
   for (std::size_t row = 0; row < kKeyRowCount; ++row)
-    adapter.Settings().*kKeyRows[row].Remap = kKeyTable[row + 1].Code;
+    adapter.Settings().*kKeyRows[row].Remap->Byte = kKeyTable[row + 1].Code;
   Page().FillFromSettings();
   for (std::size_t row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(Shown(row), kKeyTable[row + 1].Name);
 }

@@ -30,12 +30,12 @@ TEST(KeysMapModelTest, EveryKeyRoundTripsInEveryRow) {
   OneAdapterTable adapter;
   KeysMapModel model(adapter.Table);
   for (const KeyEntry& key : kKeyTable) {
-    for (const KeyRow& row : kKeyRows) adapter.Settings().*row.Remap = key.Code;
+    for (const KeyRow& row : kKeyRows) adapter.Settings().*row.Remap->Byte = key.Code;
     ASSERT_TRUE(model.FillFromSettings());
     for (std::size_t row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(model.Value(row), key.Name);
-    for (const KeyRow& row : kKeyRows) adapter.Settings().*row.Remap = 0xEE;
+    for (const KeyRow& row : kKeyRows) adapter.Settings().*row.Remap->Byte = 0xEE;
     model.StoreToSettings();
-    for (const KeyRow& row : kKeyRows) EXPECT_EQ(adapter.Settings().*row.Remap, key.Code) << key.Name;
+    for (const KeyRow& row : kKeyRows) EXPECT_EQ(adapter.Settings().*row.Remap->Byte, key.Code) << key.Name;
   }
 }
 

@@ -110,7 +110,7 @@ TEST_F(RealHidrawTest, OneAdapterIsOneNodeTwoEntriesOneListedWithItsSettings) {
 
 TEST_F(RealHidrawTest, TwoAdaptersAreListedInPlugOrderEachWithItsOwnSettings) {
   SettingsReport second = kDistinctReport;
-  second[report2::kSensitivity] = 42;
+  second[13] = 42;  // sensitivity
   PluggedAdapter& a = Plug(HoldingReport(kDistinctReport));
   PluggedAdapter& b = Plug(HoldingReport(second));
   ASSERT_TRUE(a.Adapter && b.Adapter);

@@ -154,8 +154,8 @@ TEST_F(EmulatorProgramTest, SubmittedSettingsSurviveARestartThroughTheStateFile)
   const auto lines = ReadSettingsStateFile(state);
   ASSERT_EQ(lines.size(), 1u);
   ASSERT_TRUE(lines[0]);
-  EXPECT_EQ((*lines[0])[report2::kLeftEdge], 0x21);
-  EXPECT_EQ((*lines[0])[report2::kLeftEdge + 1], 0x03);
+  EXPECT_EQ((*lines[0])[1], 0x21);  // bytes 1-2: the left edge, low byte first
+  EXPECT_EQ((*lines[0])[2], 0x03);
   ASSERT_TRUE(vm::WaitUntil(vm::NoHidrawNodes)) << "a stopped emulator leaves no node";
 
   EmulatorProcess again({"--state", state.string()});
