@@ -5,24 +5,16 @@
 #include <string>
 
 #include "profiles/private_profile.h"
+#include "tests/profiles/utf16_bytes.h"
 
 namespace vantor {
 namespace {
 
 using namespace std::string_literals;
+using testing_support::Utf16Le;
 using namespace std::string_view_literals;
 
 constexpr std::string_view kSection = "GunProfile";
-
-// The bytes of a UTF-16LE file with its mark, as Notepad's "Unicode" saves.
-std::string Utf16Le(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
 
 std::optional<std::string> ReadUpEdge(std::string_view text) {
   constexpr std::array<std::string_view, 1> keys = {"UpEdge"};
