@@ -37,14 +37,15 @@ namespace vantor {
 
 // The value of each key of section in the file's bytes, in the order of
 // keys; nothing for a key (or section) that is absent. A value of a UTF-16
-// file comes as 8-bit text, each character beyond ASCII as '?'.
+// file comes as 8-bit text, each code unit beyond ASCII as '?' (no digit,
+// no blank: what the number reader needs of it).
 std::vector<std::optional<std::string>> GetProfileStrings(
     std::string_view file, std::string_view section,
     std::span<const std::string_view> keys);
 
-struct ProfileString {
+struct ProfileString {  // both ASCII, as profile keys and numbers are
   std::string_view Key;
-  std::string_view Value;  // ASCII, as the writer's numbers are
+  std::string_view Value;
 };
 
 // The file's bytes with every entry written into section, keeping every
@@ -53,7 +54,8 @@ struct ProfileString {
 // is added after the last key of the section, in the order of entries; a
 // missing section is added at the end of the text. New lines take the
 // text's line ending: that of its first line, or CRLF for a text without
-// one, so a new file reads the same on Windows.
+// one, so a new file reads the same on Windows; and its encoding: a UTF-16LE
+// file gets UTF-16LE lines (before an odd last byte, which stays last).
 std::string PutProfileStrings(std::string_view file, std::string_view section,
                               std::span<const ProfileString> entries);
 
