@@ -41,8 +41,8 @@ bool SameName(Text<Unit> a, std::string_view b) {
 }
 
 template <typename Unit>
-std::size_t Find(Text<Unit> s, unsigned c, std::size_t from = 0) {
-  for (std::size_t i = from; i < s.size(); ++i)
+std::size_t Find(Text<Unit> s, unsigned c) {
+  for (std::size_t i = 0; i < s.size(); ++i)
     if (Code(s[i]) == c) return i;
   return Text<Unit>::npos;
 }
@@ -65,7 +65,6 @@ enum class LineKind { Other, Section, Key };
 
 // One line of the text, by offsets into it.
 struct Line {
-  std::size_t End = 0;   // end of the content, before the line break
   std::size_t Next = 0;  // start of the next line
   bool HasBreak = false;
   LineKind Kind = LineKind::Other;
@@ -86,7 +85,6 @@ class LineReader {
     std::size_t end = m_pos;
     while (end < m_text.size() && !IsBreak(Code(m_text[end]))) ++end;
     line = Line{};
-    line.End = end;
     line.HasBreak = end < m_text.size();
     line.Next = end;
     if (line.HasBreak) {
