@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "profiles/private_profile.h"
@@ -205,6 +206,34 @@ TEST(PrivateProfileTest, WritesSeveralKeysInOneGoInTheirOrder) {
   EXPECT_EQ(values[0], "9");
   EXPECT_EQ(values[1], "7");
   EXPECT_EQ(values[2], "8");
+}
+
+// Texts made of the pieces the rules turn on, in any order: whatever a file
+// holds, what a save writes is what a load reads back, and saving the same
+// again changes no byte.
+TEST(PrivateProfileTest, ReadsBackWhatItWroteIntoAnyText) {
+  constexpr std::array<std::string_view, 16> pieces = {
+      "[", "]", "=", ";", "\r", "\n", "\r\n", " ", "\"", "'", "\0"sv, "GunProfile",
+      "gunprofile", "UpEdge", "a", "5"};
+  constexpr std::array<ProfileString, 2> entries = {{{"UpEdge", "7"}, {"A", "8"}}};
+  constexpr std::array<std::string_view, 2> keys = {"upedge", "a"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 10000; ++round) {
+    std::string text;
+    for (std::size_t n = random() % 24; n > 0; --n) text += pieces[random() % pieces.size()];
+    std::string file = text;
+    if (round % 3 == 1) file = "\xEF\xBB\xBF" + text;
+    if (round % 3 == 2) {
+      file = Utf16Le(std::u16string(text.begin(), text.end()));
+      if (round % 2) file += 'x';  // an odd last byte
+    }
+    const std::string saved = PutProfileStrings(file, kSection, entries);
+    const auto values = GetProfileStrings(saved, kSection, keys);
+    ASSERT_EQ(values[0], "7") << testing::PrintToString(file);
+    ASSERT_EQ(values[1], "8") << testing::PrintToString(file);
+    ASSERT_EQ(PutProfileStrings(saved, kSection, entries), saved) << testing::PrintToString(file);
+    ASSERT_TRUE(saved.starts_with(file.substr(0, 2))) << testing::PrintToString(file);
+  }
 }
 
 }  // namespace
