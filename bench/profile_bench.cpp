@@ -92,6 +92,15 @@ void BM_LoadLimitOfForeignKeys(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLimitOfForeignKeys);
 
+// The same in UTF-16LE: the text is decoded once more in memory.
+void BM_LoadUtf16LimitOfForeignKeys(benchmark::State& state) {
+  std::string text = "\xFF\xFE";
+  for (char c : std::string_view("[GunProfile]\n")) text += {c, '\0'};
+  while (text.size() + 8 <= kMaxProfileFileSize) text += std::string("U\0p\0=\0\n\0", 8);
+  MeasureLoad(state, Written("keys16.ini", text));
+}
+BENCHMARK(BM_LoadUtf16LimitOfForeignKeys);
+
 void BM_LoadTenThousandSections(benchmark::State& state) {
   std::string text;
   for (int i = 0; i < 10000; ++i) text += "[S" + std::to_string(i) + "]\nUpEdge=1\n";

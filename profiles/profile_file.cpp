@@ -38,11 +38,11 @@ bool LoadProfile(const std::filesystem::path& path, GunSettings& settings,
   const GunSettings defaults = ProfileDefaultSettings();
   for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
     const SettingsField& field = kSettingsFields[i];
-    // An empty value counts as a missing one, as on Windows.
-    if (values[i] && !values[i]->empty())
-      field.Set(settings, ProfileNumber(*values[i]));
-    else
-      field.Set(settings, field.Get(defaults));
+    // Windows hands the value on as a C string, so it ends at a NUL; an
+    // empty value counts as a missing one.
+    const std::string_view value =
+        values[i] ? std::string_view(*values[i]).substr(0, values[i]->find('\0')) : "";
+    field.Set(settings, value.empty() ? field.Get(defaults) : ProfileNumber(value));
   }
   return read;
 }
