@@ -25,8 +25,7 @@ std::string DescribeProblem(const DeviceProblem& problem) {
 
 bool DiscoverDevices(HidBus& bus, DeviceTable& table,
                      std::vector<DeviceProblem>* problems) {
-  table.Entries.reset();
-  table.Count = 0;
+  FreeDeviceTable(bus, table);
 
   std::vector<HidCollectionInfo> collections;
   if (!bus.Enumerate(collections)) return false;

@@ -22,12 +22,13 @@ std::string DescribeProblem(const DeviceProblem& problem);
 
 // Opens every collection with the adapter's IDs, at most kMaxEntries of
 // them, in the bus's order, and reads the settings of each settings
-// collection. Collections of other devices are never opened. True when the
-// enumeration ran to its end or to the entry limit; on false (the bus could
-// not list, an adapter collection could not be opened, a settings read
-// failed) there is no table, and every opened handle is closed again.
-// Expects no table to be held. Adapter collections that could not be opened
-// are added to problems when it is given.
+// collection. Collections of other devices are never opened. A table held
+// before is freed first (FreeDeviceTable): its handles closed, no current
+// device. True when the enumeration ran to its end or to the entry limit; on
+// false (the bus could not list, an adapter collection could not be opened,
+// a settings read failed) there is no table, and every opened handle is
+// closed again. Adapter collections that could not be opened are added to
+// problems when it is given.
 bool DiscoverDevices(HidBus& bus, DeviceTable& table,
                      std::vector<DeviceProblem>* problems = nullptr);
 

@@ -26,6 +26,12 @@ struct HidAttributes {
 };
 
 struct GunDevice {
+  GunDevice() = default;
+  // The entry's handle is closed once, on release: a copy would close it
+  // again, or use it after it was closed.
+  GunDevice(const GunDevice&) = delete;
+  GunDevice& operator=(const GunDevice&) = delete;
+
   std::string DevicePath;  // empty when the entry holds no collection
   HidHandle DeviceHandle = kInvalidHandle;
   HidCaps Caps;
@@ -45,6 +51,8 @@ inline bool IsSettingsCollection(const GunDevice& entry) {
 
 using DeviceEntries = std::array<GunDevice, kMaxEntries>;
 
+// Reset only through FreeDeviceTable (discovery does it first), which
+// closes every open handle through the bus and leaves no current device.
 struct DeviceTable {
   std::unique_ptr<DeviceEntries> Entries;  // null when there is no table
   std::size_t Count = 0;                   // entries [0, Count) are valid

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <libevdev/libevdev.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +11,9 @@
 #include "input/linux/sysfs_input_nodes.h"
 
 namespace vantor {
+
+void LibevdevFree::operator()(libevdev* device) const { libevdev_free(device); }
+
 namespace {
 
 // The up flags of the buttons libevdev last saw held down.
@@ -29,19 +31,9 @@ EvdevMouseSource::EvdevMouseSource(std::filesystem::path sysfsRoot,
                                    std::filesystem::path devRoot)
     : m_sysfsRoot(std::move(sysfsRoot)), m_devRoot(std::move(devRoot)) {}
 
-EvdevMouseSource::~EvdevMouseSource() { CloseAll(); }
-
-void EvdevMouseSource::CloseAll() {
-  for (const auto& node : m_nodes) {
-    libevdev_free(node->Device);
-    ::close(node->Fd);
-  }
+void EvdevMouseSource::WatchAdapters(std::span<GunDevice* const> listed) {
   m_nodes.clear();
   m_fds.clear();
-}
-
-void EvdevMouseSource::WatchAdapters(std::span<GunDevice* const> listed) {
-  CloseAll();
   m_problems.clear();
   for (const GunDevice* gun : listed)
     if (gun && !gun->DevicePath.empty()) OpenNodesOf(gun->DevicePath);
@@ -57,43 +49,36 @@ void EvdevMouseSource::OpenNodesOf(const std::string& adapterPath) {
   bool opened = false;
   for (const std::string& name : names) {
     const std::string path = (m_devRoot / "input" / name).string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    auto node = std::make_unique<Node>();
+    node->Fd.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     int error = errno;
-    libevdev* device = nullptr;
-    if (fd >= 0) {
-      const int rc = libevdev_new_from_fd(fd, &device);
-      if (rc < 0) {
-        error = -rc;
-        ::close(fd);
-      }
+    if (node->Fd.IsOpen()) {
+      libevdev* device = nullptr;
+      const int rc = libevdev_new_from_fd(node->Fd.Get(), &device);
+      node->Device.reset(device);
+      if (rc < 0) error = -rc;
     }
-    if (!device) {
+    if (!node->Device) {
       if (firstFailure.empty())
         firstFailure = ButtonsCannotOpenMessage(adapterPath, path, std::strerror(error));
       continue;
     }
-    auto node = std::make_unique<Node>();
     node->AdapterPath = adapterPath;
-    node->Fd = fd;
-    node->Device = device;
+    m_fds.push_back(node->Fd.Get());
     m_nodes.push_back(std::move(node));
-    m_fds.push_back(fd);
     opened = true;
   }
   if (!opened) m_problems.push_back(firstFailure);
 }
 
 void EvdevMouseSource::Drop(std::size_t index) {
-  Node& node = *m_nodes[index];
-  m_fds.erase(std::find(m_fds.begin(), m_fds.end(), node.Fd));
-  libevdev_free(node.Device);
-  ::close(node.Fd);
+  m_fds.erase(std::find(m_fds.begin(), m_fds.end(), m_nodes[index]->Fd.Get()));
   m_nodes.erase(m_nodes.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 bool EvdevMouseSource::ReadReady(int fd, MouseReportHandler& handler) {
   const auto found = std::find_if(m_nodes.begin(), m_nodes.end(),
-                                  [fd](const auto& node) { return node->Fd == fd; });
+                                  [fd](const auto& node) { return node->Fd.Get() == fd; });
   if (found == m_nodes.end()) return false;
   Node& node = **found;
 
@@ -102,7 +87,7 @@ bool EvdevMouseSource::ReadReady(int fd, MouseReportHandler& handler) {
   unsigned mode = LIBEVDEV_READ_FLAG_NORMAL;
   for (;;) {
     input_event event{};
-    const int rc = libevdev_next_event(node.Device, mode, &event);
+    const int rc = libevdev_next_event(node.Device.get(), mode, &event);
     if (rc == LIBEVDEV_READ_STATUS_SUCCESS || rc == LIBEVDEV_READ_STATUS_SYNC) {
       // SYNC comes first with the SYN_DROPPED itself, then with each event
       // of the difference; sync mode lasts until that is used up.
@@ -117,7 +102,7 @@ bool EvdevMouseSource::ReadReady(int fd, MouseReportHandler& handler) {
       // kernel lets go of the buttons of a device it removes, but a reader
       // of the gone node never sees that: one last report releases them
       // here, and a held wheel key with them, or their keys stay down.
-      handler.OnRawMouseInput({ReleaseOfHeldButtons(node.Device), node.AdapterPath});
+      handler.OnRawMouseInput({ReleaseOfHeldButtons(node.Device.get()), node.AdapterPath});
       Drop(static_cast<std::size_t>(found - m_nodes.begin()));
       return false;
     }

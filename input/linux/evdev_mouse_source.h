@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "device/linux/unique_fd.h"
 #include "input/linux/evdev_frames.h"
 #include "input/mouse_source.h"
 
@@ -16,12 +17,16 @@ struct libevdev;
 
 namespace vantor {
 
+struct LibevdevFree {
+  void operator()(libevdev* device) const;
+};
+using LibevdevPtr = std::unique_ptr<libevdev, LibevdevFree>;
+
 class EvdevMouseSource final : public MouseSource, public DescriptorInput {
  public:
   // The roots are there for tests, which build a fake tree in a temp dir.
   explicit EvdevMouseSource(std::filesystem::path sysfsRoot = "/sys",
                             std::filesystem::path devRoot = "/dev");
-  ~EvdevMouseSource() override;
 
   // Closes every node and opens the event nodes of these adapters; an
   // adapter none of whose nodes opens is among Problems().
@@ -38,18 +43,17 @@ class EvdevMouseSource final : public MouseSource, public DescriptorInput {
  private:
   struct Node {
     std::string AdapterPath;  // what the reports name as their source
-    int Fd = -1;
-    libevdev* Device = nullptr;
+    UniqueFd Fd;
+    LibevdevPtr Device;  // reads Fd, so it goes first
     EvdevFrameReader Frames;
   };
 
   void OpenNodesOf(const std::string& adapterPath);
-  void CloseAll();
   void Drop(std::size_t index);
 
   std::filesystem::path m_sysfsRoot;
   std::filesystem::path m_devRoot;
-  std::vector<std::unique_ptr<Node>> m_nodes;
+  std::vector<std::unique_ptr<Node>> m_nodes;  // closed when they go
   std::vector<int> m_fds;
   std::vector<std::string> m_problems;
 };

@@ -15,38 +15,36 @@
 
 namespace vantor {
 
-UinputKeyboard::UinputKeyboard(std::filesystem::path node) : m_node(std::move(node)) {
-  m_fd = ::open(m_node.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-  if (m_fd < 0) {
+UinputKeyboard::UinputKeyboard(std::filesystem::path node)
+    : m_node(std::move(node)), m_fd(::open(m_node.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) {
+  if (!m_fd.IsOpen()) {
     m_problem = KeyboardCannotOpenMessage(m_node.string(), std::strerror(errno));
     return;
   }
   struct stat info {};
-  const bool isDevice = ::fstat(m_fd, &info) == 0 && S_ISCHR(info.st_mode);
+  const bool isDevice = ::fstat(m_fd.Get(), &info) == 0 && S_ISCHR(info.st_mode);
   if (isDevice && !CreateKeyboard()) {
     m_problem = KeyboardCannotCreateMessage(m_node.string(), std::strerror(errno));
-    ::close(m_fd);
-    m_fd = -1;
+    m_fd.Reset();
   }
 }
 
 UinputKeyboard::~UinputKeyboard() {
-  if (m_fd < 0) return;
   // Destroying the keyboard makes the kernel release whatever it still holds.
-  if (m_created) ::ioctl(m_fd, UI_DEV_DESTROY);
-  ::close(m_fd);
+  if (m_created) ::ioctl(m_fd.Get(), UI_DEV_DESTROY);
 }
 
 bool UinputKeyboard::CreateKeyboard() {
-  if (::ioctl(m_fd, UI_SET_EVBIT, EV_KEY) < 0) return false;
+  const int fd = m_fd.Get();
+  if (::ioctl(fd, UI_SET_EVBIT, EV_KEY) < 0) return false;
   for (const KeyEntry& entry : kKeyTable) {
     const int key = LinuxKeyCode(entry.Stroke.ScanCode, entry.Stroke.Extended);
-    if (key != 0 && ::ioctl(m_fd, UI_SET_KEYBIT, key) < 0) return false;
+    if (key != 0 && ::ioctl(fd, UI_SET_KEYBIT, key) < 0) return false;
   }
   uinput_setup setup{};
   setup.id.bustype = BUS_VIRTUAL;
   std::strncpy(setup.name, kVirtualKeyboardName, UINPUT_MAX_NAME_SIZE - 1);
-  if (::ioctl(m_fd, UI_DEV_SETUP, &setup) < 0 || ::ioctl(m_fd, UI_DEV_CREATE) < 0) return false;
+  if (::ioctl(fd, UI_DEV_SETUP, &setup) < 0 || ::ioctl(fd, UI_DEV_CREATE) < 0) return false;
   m_created = true;
   return true;
 }
@@ -61,7 +59,7 @@ void UinputKeyboard::SendKeyUp(std::uint16_t, std::uint16_t scanCode, bool exten
 
 void UinputKeyboard::Send(std::uint16_t scanCode, bool extended, int value) {
   const int key = LinuxKeyCode(scanCode, extended);
-  if (m_fd < 0 || key == 0) return;
+  if (!m_fd.IsOpen() || key == 0) return;
   input_event events[2] = {};
   events[0].type = EV_KEY;
   events[0].code = static_cast<std::uint16_t>(key);
@@ -70,7 +68,7 @@ void UinputKeyboard::Send(std::uint16_t scanCode, bool extended, int value) {
   events[1].code = SYN_REPORT;
   // Like SendInput's, the result is not looked at: a lost key cannot be
   // sent again sensibly later.
-  while (::write(m_fd, events, sizeof events) < 0 && errno == EINTR) {
+  while (::write(m_fd.Get(), events, sizeof events) < 0 && errno == EINTR) {
   }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "device/linux/unique_fd.h"
 #include "input/key_sink.h"
 
 namespace vantor {
@@ -24,7 +25,7 @@ class UinputKeyboard final : public KeySink {
 
   // False when the node could not be opened or the keyboard not be made;
   // key transitions are then dropped and Problem() says why.
-  bool KeyPressesOn() const { return m_fd >= 0; }
+  bool KeyPressesOn() const { return m_fd.IsOpen(); }
   const std::string& Problem() const { return m_problem; }
 
   // Each transition is written as EV_KEY and SYN_REPORT in one write; a
@@ -37,7 +38,7 @@ class UinputKeyboard final : public KeySink {
   void Send(std::uint16_t scanCode, bool extended, int value);
 
   std::filesystem::path m_node;
-  int m_fd = -1;
+  UniqueFd m_fd;
   bool m_created = false;
   std::string m_problem;
 };

@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
+#include "device/linux/unique_fd.h"
 #include "panel/instance_lock.h"
 
 namespace vantor {
@@ -15,13 +17,10 @@ namespace {
 
 class AbstractSocketLock final : public InstanceLock {
  public:
-  explicit AbstractSocketLock(int fd) : m_fd(fd) {}
-  ~AbstractSocketLock() override { ::close(m_fd); }
-  AbstractSocketLock(const AbstractSocketLock&) = delete;
-  AbstractSocketLock& operator=(const AbstractSocketLock&) = delete;
+  explicit AbstractSocketLock(UniqueFd socket) : m_socket(std::move(socket)) {}
 
  private:
-  int m_fd;
+  UniqueFd m_socket;
 };
 
 }  // namespace
@@ -34,13 +33,11 @@ std::unique_ptr<InstanceLock> AcquireInstanceLock(std::string_view name) {
   std::memcpy(address.sun_path + 1, name.data(), name.size());
   const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
 
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return nullptr;
-  if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
-    ::close(fd);  // EADDRINUSE: another panel runs
-    return nullptr;
-  }
-  return std::make_unique<AbstractSocketLock>(fd);
+  UniqueFd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  if (!socket.IsOpen()) return nullptr;
+  // EADDRINUSE: another panel runs.
+  if (::bind(socket.Get(), reinterpret_cast<const sockaddr*>(&address), length) != 0) return nullptr;
+  return std::make_unique<AbstractSocketLock>(std::move(socket));
 }
 
 }  // namespace vantor

@@ -13,32 +13,14 @@
 #include <cstring>
 #include <random>
 
+#include "device/linux/unique_fd.h"
+
 namespace vantor {
 namespace {
 
 void SetReason(std::string* reason, int error) {
   if (reason) *reason = std::strerror(error);
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int Get() const { return m_fd; }
-  // close() reports late write errors (NFS, quotas), so a save checks it.
-  int Close() {
-    const int result = ::close(m_fd);
-    m_fd = -1;
-    return result;
-  }
-
- private:
-  int m_fd;
-};
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -80,10 +62,8 @@ int FillFile(int fd, const struct stat* old, std::string_view bytes) {
 void SyncFolder(const std::filesystem::path& folder) {
   // Makes the rename itself durable; a folder that cannot be opened for it
   // still got the new file, so this is best effort.
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.IsOpen()) ::fsync(fd.Get());
 }
 
 }  // namespace
@@ -91,8 +71,8 @@ void SyncFolder(const std::filesystem::path& folder) {
 FileRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes,
                          std::string& bytes, std::string* reason) {
   bytes.clear();
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.Get() < 0) {
+  const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.IsOpen()) {
     SetReason(reason, errno);
     return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
   }
@@ -144,18 +124,17 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     return SetReason(reason, errno), false;
 
   std::filesystem::path temporary;
-  int fd = -1;
-  for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+  UniqueFd file;
+  for (int attempt = 0; !file.IsOpen() && attempt < 100; ++attempt) {
     temporary = folder / TemporaryName();
     // A new profile gets the usual 0666 less the umask, as any new file.
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                exists ? 0600 : 0666);
-    if (fd < 0 && errno != EEXIST) break;
+    file.Reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                      exists ? 0600 : 0666));
+    if (!file.IsOpen() && errno != EEXIST) break;
   }
-  if (fd < 0) return SetReason(reason, errno), false;
-  Descriptor file(fd);
+  if (!file.IsOpen()) return SetReason(reason, errno), false;
 
-  int error = FillFile(fd, exists ? &old : nullptr, bytes);
+  int error = FillFile(file.Get(), exists ? &old : nullptr, bytes);
   if (file.Close() != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {

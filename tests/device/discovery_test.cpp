@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "device/discovery.h"
 #include "device/listed_adapters.h"
@@ -124,6 +125,27 @@ TEST(DiscoveryTest, ReleaseInvalidatesEveryHandle) {
   EXPECT_EQ(table.Count, 0u);
   EXPECT_EQ(table.CurrentDevice, nullptr);
   ReleaseDevices(bus, table);  // no table: nothing to do
+}
+
+// An entry's handle is closed once, by the release of its table.
+static_assert(!std::is_copy_constructible_v<GunDevice> && !std::is_copy_assignable_v<GunDevice>);
+
+TEST(DiscoveryTest, DiscoveryOverAHeldTableClosesItAndForgetsTheCurrentDevice) {
+  SimulatedHidBus bus(2);
+  DeviceTable table;
+  ASSERT_TRUE(DiscoverDevices(bus, table));
+  table.CurrentDevice = ListedAdapters(table).back();
+  ASSERT_TRUE(DiscoverDevices(bus, table));
+  EXPECT_EQ(bus.OpenHandleCount(), 4u) << "the first table's handles are closed";
+  EXPECT_EQ(table.Count, 4u);
+  EXPECT_EQ(table.CurrentDevice, nullptr) << "nothing points into the old block";
+
+  table.CurrentDevice = ListedAdapters(table).front();
+  bus.SetEnumerationFails(true);
+  EXPECT_FALSE(DiscoverDevices(bus, table));
+  EXPECT_EQ(bus.OpenHandleCount(), 0u);
+  EXPECT_EQ(table.Entries, nullptr);
+  EXPECT_EQ(table.CurrentDevice, nullptr);
 }
 
 TEST(DiscoveryTest, ListedAdaptersAreNamedFromOne) {

@@ -62,22 +62,20 @@ UhidAdapter::~UhidAdapter() {
   Unplug();
   if (m_server.joinable()) {
     const std::uint64_t one = 1;
-    [[maybe_unused]] const auto n = ::write(m_stopFd, &one, sizeof one);
+    [[maybe_unused]] const auto n = ::write(m_stopFd.Get(), &one, sizeof one);
     m_server.join();
   }
-  ::close(m_stopFd);
-  ::close(m_fd);
 }
 
 bool UhidAdapter::Write(const Event& event) {
   std::lock_guard lock(m_writeLock);
-  const ssize_t n = ::write(m_fd, &event.e, sizeof event.e);
+  const ssize_t n = ::write(m_fd.Get(), &event.e, sizeof event.e);
   return n == static_cast<ssize_t>(sizeof event.e);
 }
 
 bool UhidAdapter::Plug(std::string& error) {
   if (m_plugged) return true;
-  if (m_stopFd < 0) {
+  if (!m_stopFd.IsOpen()) {
     error = std::string("cannot make an event fd: ") + std::strerror(errno);
     return false;
   }
@@ -142,7 +140,7 @@ std::string UhidAdapter::StateError() const {
 }
 
 void UhidAdapter::Serve() {
-  pollfd fds[2] = {{m_fd, POLLIN, 0}, {m_stopFd, POLLIN, 0}};
+  pollfd fds[2] = {{m_fd.Get(), POLLIN, 0}, {m_stopFd.Get(), POLLIN, 0}};
   for (;;) {
     if (::poll(fds, 2, -1) < 0) {
       if (errno == EINTR) continue;
@@ -151,7 +149,7 @@ void UhidAdapter::Serve() {
     if (fds[1].revents) return;
     if (fds[0].revents & (POLLERR | POLLNVAL)) return;
     Event event;
-    const ssize_t n = ::read(m_fd, &event.e, sizeof event.e);
+    const ssize_t n = ::read(m_fd.Get(), &event.e, sizeof event.e);
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
     if (n <= 0) return;  // the other end is gone
     Answer(event);

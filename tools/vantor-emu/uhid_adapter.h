@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "device/linux/unique_fd.h"
 #include "device/settings_report.h"
 #include "tools/vantor-emu/mouse_input_report.h"
 
@@ -75,8 +76,8 @@ class UhidAdapter {
   void Serve();
   void Answer(const Event& request);
 
-  int m_fd;
-  int m_stopFd;  // eventfd that ends Serve
+  UniqueFd m_fd;
+  UniqueFd m_stopFd;  // eventfd that ends Serve
   std::string m_uniq;
   std::filesystem::path m_stateFile;
   std::atomic<bool> m_plugged{false};

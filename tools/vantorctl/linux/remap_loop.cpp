@@ -10,6 +10,7 @@
 #include <ostream>
 #include <vector>
 
+#include "device/linux/unique_fd.h"
 #include "tools/vantorctl/backends.h"
 
 namespace vantor::cli {
@@ -27,18 +28,18 @@ class SignalLoop final : public RemapLoop {
     sigaddset(&m_signals, SIGINT);
     sigaddset(&m_signals, SIGTERM);
     if (::sigprocmask(SIG_BLOCK, &m_signals, &m_previous) != 0) return;
-    m_fd = ::signalfd(-1, &m_signals, SFD_CLOEXEC | SFD_NONBLOCK);
-    if (m_fd < 0) ::sigprocmask(SIG_SETMASK, &m_previous, nullptr);
+    m_fd.Reset(::signalfd(-1, &m_signals, SFD_CLOEXEC | SFD_NONBLOCK));
+    if (!m_fd.IsOpen()) ::sigprocmask(SIG_SETMASK, &m_previous, nullptr);
   }
   ~SignalLoop() override {
-    if (m_fd < 0) return;
-    ::close(m_fd);
+    if (!m_fd.IsOpen()) return;
+    m_fd.Reset();
     ::sigprocmask(SIG_SETMASK, &m_previous, nullptr);
   }
   SignalLoop(const SignalLoop&) = delete;
   SignalLoop& operator=(const SignalLoop&) = delete;
 
-  int Fd() const { return m_fd; }
+  bool Waiting() const { return m_fd.IsOpen(); }
 
   void Run(MouseSource& source, MouseReportHandler& handler, std::ostream& err) override {
     DescriptorInput* mice = source.Descriptors();
@@ -46,7 +47,7 @@ class SignalLoop final : public RemapLoop {
     bool rebuild = true;
     for (;;) {
       if (rebuild) {
-        watched.assign(1, {m_fd, POLLIN, 0});
+        watched.assign(1, {m_fd.Get(), POLLIN, 0});
         if (mice)
           for (int fd : mice->Fds()) watched.push_back({fd, POLLIN, 0});
         rebuild = false;
@@ -59,7 +60,7 @@ class SignalLoop final : public RemapLoop {
       if (watched[0].revents) {
         // Taken, so that it is not delivered once the signals are unblocked.
         signalfd_siginfo signal{};
-        while (::read(m_fd, &signal, sizeof signal) < 0 && errno == EINTR) {
+        while (::read(m_fd.Get(), &signal, sizeof signal) < 0 && errno == EINTR) {
         }
         return;
       }
@@ -76,14 +77,14 @@ class SignalLoop final : public RemapLoop {
  private:
   sigset_t m_signals{};
   sigset_t m_previous{};
-  int m_fd = -1;
+  UniqueFd m_fd;
 };
 
 }  // namespace
 
 std::unique_ptr<RemapLoop> MakeRemapLoop(std::ostream& err) {
   auto loop = std::make_unique<SignalLoop>();
-  if (loop->Fd() < 0) {
+  if (!loop->Waiting()) {
     err << kNoSignals << std::strerror(errno) << '\n';
     return nullptr;
   }
