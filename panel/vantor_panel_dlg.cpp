@@ -50,8 +50,16 @@ CVantorPanelDlg::CVantorPanelDlg(PanelPlatform platform)
 
 CVantorPanelDlg::~CVantorPanelDlg() {
   if (m_trayIcon) m_trayIcon->RemoveIcon();
-  // The pages go with the window; the reports must not reach them after.
+  // The reports must not reach the pages once they go, and the pages go
+  // now, while the controller and the device table they read are still
+  // there: wx would destroy them only after every member of this window.
   m_logic.SetPressedButtonsDisplay(nullptr);
+  m_inputWatch.reset();
+  DestroyChildren();
+  m_pageTabs = nullptr;
+  m_deviceList = nullptr;
+  m_profileCombo = nullptr;
+  m_diagnostics = nullptr;
 }
 
 void CVantorPanelDlg::OnInitDialog() {

@@ -23,17 +23,35 @@ void CPageGrid::SetRowHeightAtLeast(int height) {
 }
 
 bool CPageGrid::SetFont(const wxFont& font) {
-  const bool changed = wxPropertyGrid::SetFont(font);  // recomputes the row height
+  const bool changed = wxPropertyGrid::SetFont(font);
   ApplyRowHeight();
   return changed;
 }
 
+// Each pixel more of the measured height makes the rows at least a pixel
+// taller, so the search is over within the missing pixels; should wx stop
+// asking, the rows stay as wx makes them.
 void CPageGrid::ApplyRowHeight() {
-  if (m_lineHeight >= m_minRowHeight) return;
-  m_lineHeight = m_minRowHeight;
-  m_buttonSpacingY = (m_lineHeight - m_iconWidth) / 2;  // centres the square expand buttons
-  RecalculateVirtualSize();
-  Refresh();
+  const int before = GetRowHeight();
+  if (m_rowFontHeight != 0) {  // from the font's own height again
+    m_rowFontHeight = 0;
+    RecomputeRows();
+  }
+  if (GetRowHeight() < m_minRowHeight) {
+    m_rowFontHeight = GetFontHeight();
+    for (int tries = m_minRowHeight - GetRowHeight(); tries > 0 && GetRowHeight() < m_minRowHeight;
+         --tries) {
+      ++m_rowFontHeight;
+      RecomputeRows();
+    }
+  }
+  if (GetRowHeight() != before) Refresh();
+}
+
+void CPageGrid::DoGetTextExtent(const wxString& text, int* x, int* y, int* descent,
+                                int* externalLeading, const wxFont* font) const {
+  wxPropertyGrid::DoGetTextExtent(text, x, y, descent, externalLeading, font);
+  if (y && m_rowFontHeight > *y && text == wxS("jG")) *y = m_rowFontHeight;
 }
 
 int CPageGrid::HeightForAllRows() const {

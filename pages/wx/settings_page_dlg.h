@@ -15,6 +15,9 @@ template <class PageModel>
 class CSettingsPageDlg : public CPageDlg {
  public:
   explicit CSettingsPageDlg(DeviceTable& devices) : m_model(devices) {}
+  // The grid and the pressed-button display read the model: they go before
+  // it does, not after every member as wx would destroy them.
+  ~CSettingsPageDlg() override { DestroyChildren(); }
 
   // The current device's settings into the grid; nothing without one.
   void FillFromSettings() {

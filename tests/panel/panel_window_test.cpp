@@ -174,6 +174,22 @@ TEST_F(PanelWindowTest, ExitEndsThePanel) {
   panel = nullptr;
 }
 
+// The pages hold the controller's device table: when the window goes they
+// go first, while the table still has its entries.
+TEST_F(PanelWindowTest, PagesGoBeforeTheDeviceTableTheyRead) {
+  Open();
+  std::optional<std::size_t> entriesWhenPagesWent;
+  panel->PageTabs().Bind(wxEVT_DESTROY, [this, &entriesWhenPagesWent](wxWindowDestroyEvent& event) {
+    if (event.GetEventObject() == &panel->PageTabs() && !entriesWhenPagesWent)
+      entriesWhenPagesWent = panel->Logic().Table().Count;
+    event.Skip();
+  });
+  panel->Destroy();
+  PumpEvents();
+  panel = nullptr;
+  EXPECT_EQ(entriesWhenPagesWent, 4u) << "two adapters, a mouse and a settings collection each";
+}
+
 // Without a notification area a hidden panel could never come back.
 TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
   if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "a notification area is running";
