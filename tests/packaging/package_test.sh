@@ -36,11 +36,13 @@ known() { dpkg-query -W vantorpanel >/dev/null 2>&1; }
 known && fail "vantorpanel is on this machine already; purge it first (apt-get purge vantorpanel)"
 
 rm -rf "$work"
-mkdir -p "$work/home"
+mkdir -p "$work/home" "$work/deb"
 trap 'if known; then "${apt_get[@]}" purge vantorpanel >/dev/null 2>&1 || true; fi' EXIT
 
 step "build"
-deb=$("$source_dir/scripts/build-deb" --out "$work/deb" | tail -n1)
+"$source_dir/scripts/build-deb" --out "$work/deb" >"$work/build.log" 2>&1 ||
+  { tail -n 60 "$work/build.log"; fail "scripts/build-deb failed (all of it in $work/build.log)"; }
+deb=$(tail -n1 "$work/build.log")
 [ -f "$deb" ] || fail "scripts/build-deb made no package"
 
 step "lintian"
