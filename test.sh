@@ -4,7 +4,7 @@
 # the GUI tests get a virtual one: an Xvfb started here and stopped again.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps
+scripts/install-deps tests
 rm -rf build/test
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVANTOR_WERROR=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
