@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,18 @@ namespace vantor::testing_support {
 class TempFolder {
  public:
   TempFolder() {
+#ifdef _WIN32
+    // No mkdtemp: a random name, made only when nothing has it yet.
+    std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+      auto path = std::filesystem::temp_directory_path() / ("vantor-" + std::to_string(random()));
+      std::error_code ec;
+      if (std::filesystem::create_directory(path, ec)) m_path = path;
+    }
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "vantor-XXXXXX").string();
     if (::mkdtemp(pattern.data())) m_path = pattern;
+#endif
   }
   ~TempFolder() {
     std::error_code ec;
