@@ -22,6 +22,14 @@ namespace fs = std::filesystem;
 // is not supported on a directory."
 constexpr DWORD kDirectoryNotSupported = 336;
 
+// The longest file name, in UTF-16 units, that NTFS and FAT take.
+constexpr std::size_t kMaxNameLength = 255;
+
+// What of the old file's attributes the new one takes over; read-only ones
+// are never replaced.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 bool Fail(std::string* reason, DWORD error) {
   if (reason) *reason = SystemMessage(error);
   return false;
@@ -153,7 +161,10 @@ bool ReplaceFileAtomically(const fs::path& path, std::string_view bytes, std::st
   // A read-only profile stays as it is, as a write in place would leave it.
   if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return Fail(reason, ERROR_ACCESS_DENIED);
 
-  const std::wstring folder = targetPath.substr(0, targetPath.find_last_of(L'\\') + 1);
+  const std::size_t nameStart = targetPath.find_last_of(L'\\') + 1;
+  // No volume takes a longer name; refused before anything is made.
+  if (targetPath.size() - nameStart > kMaxNameLength) return Fail(reason, ERROR_FILENAME_EXCED_RANGE);
+  const std::wstring folder = targetPath.substr(0, nameStart);
   std::wstring temporary;
   HANDLE created = INVALID_HANDLE_VALUE;
   DWORD error = ERROR_FILE_EXISTS;
@@ -171,6 +182,11 @@ bool ReplaceFileAtomically(const fs::path& path, std::string_view bytes, std::st
   error = ERROR_SUCCESS;
   if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get())) error = ::GetLastError();
   if (!file.Close() && error == ERROR_SUCCESS) error = ::GetLastError();
+  // Given here as well, since not every ReplaceFileW carries them over (wine's
+  // does not) and the rename alone never does.
+  if (error == ERROR_SUCCESS && exists && (attributes & kKeptAttributes) &&
+      !::SetFileAttributesW(temporary.c_str(), attributes & kKeptAttributes))
+    error = ::GetLastError();
   if (error == ERROR_SUCCESS) {
     // ReplaceFileW gives the new file the old one's attributes, security and
     // creation time; where the volume cannot (or the old file went away

@@ -284,6 +284,7 @@ TEST(SaveProfileTest, KeepsThePermissionsOfAnExistingFile) {
 }
 #endif
 
+#ifndef _WIN32  // links: mingw's std::filesystem makes none, wine 8 keeps none
 TEST(SaveProfileTest, WritesThroughALinkAndKeepsIt) {
   TempFolder folder;
   fs::create_directory(folder / "real");
@@ -295,6 +296,7 @@ TEST(SaveProfileTest, WritesThroughALinkAndKeepsIt) {
             "[Notes]\r\nA=1\r\n" + std::string(kDefaultProfileText));
   EXPECT_EQ(FilesIn(folder / "real"), std::vector<fs::path>{"p.ini"});
 }
+#endif
 
 // Ways a save cannot happen; each leaves what was there as it was and no
 // temporary file behind.
