@@ -160,6 +160,15 @@ bool ReplaceFileAtomically(const fs::path& path, std::string_view bytes, std::st
     return Fail(reason, kDirectoryNotSupported);
   // A read-only profile stays as it is, as a write in place would leave it.
   if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return Fail(reason, ERROR_ACCESS_DENIED);
+  // A program that holds the profile open without letting it be replaced
+  // is found before anything is made: a failed replacement may leave files
+  // of its own behind (wine's does).
+  if (exists) {
+    Handle probe(::CreateFileW(targetPath.c_str(), DELETE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, 0, nullptr));
+    if (!probe.Valid()) return Fail(reason, ::GetLastError());
+  }
 
   const std::size_t nameStart = targetPath.find_last_of(L'\\') + 1;
   // No volume takes a longer name; refused before anything is made.
