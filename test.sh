@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds from scratch with warnings as errors, and
-# runs the whole test suite. Without a display (CI runs as root with none)
+# runs the whole test suite, then the same for the 32-bit Windows build
+# under wine (scripts/test-windows). Without a display (CI runs as root with none)
 # the GUI tests get a virtual one: an Xvfb started here and stopped again.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps
+scripts/install-deps tests
 rm -rf build/test
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVANTOR_WERROR=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
@@ -38,6 +39,17 @@ ctest --output-on-failure -j"$(nproc)" | tee ctest.log
 if [ -f tests/vm/work/results.txt ]; then
   echo "Inside the VM (tests/vm):"
   cat tests/vm/work/results.txt
-  # ctest's verdict stays the last word.
-  grep -E '^[0-9]+% tests passed' ctest.log
 fi
+cd ../..
+
+# The Windows build, its tests under wine on the same display.
+rm -rf build/test-win32
+windows=0
+scripts/test-windows build/test-win32 2>&1 | tee build/test-win32.log || windows=$?
+
+# Both ctest verdicts are the last word.
+echo "Linux:"
+grep -E '^[0-9]+% tests passed' build/test/ctest.log
+echo "Windows (wine):"
+grep -E '^[0-9]+% tests passed' build/test-win32.log || echo "no Windows test ran"
+exit "$windows"

@@ -14,6 +14,15 @@ endif()
 # a check that they compile for a platform whose backends are not built.
 option(VANTOR_PLATFORM_FREE_ONLY "Build only the platform-free libraries" OFF)
 
+# The programs (the panel with its wx windows, vantorctl, the page
+# pictures): on Linux; on Windows once its mouse source and the programs'
+# factories are there.
+if(VANTOR_PLATFORM STREQUAL "linux" AND NOT VANTOR_PLATFORM_FREE_ONLY)
+  set(VANTOR_BUILD_PROGRAMS ON)
+else()
+  set(VANTOR_BUILD_PROGRAMS OFF)
+endif()
+
 # In a folder's CMakeLists.txt, after its platform-free library: the
 # backends of the chosen platform.
 macro(vantor_platform_backends)

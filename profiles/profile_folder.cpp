@@ -62,8 +62,9 @@ std::optional<fs::path> ChooseProfilesFolder(const ProfilesFolderPlaces& places)
   if (!places.Override.empty()) return fs::path(places.Override);
   if (places.ProgramFolder) {
     fs::path beside = *places.ProgramFolder / kProfilesFolderName;
-    if (ProfilesFolderExists(beside)) return beside;
+    if (places.BesideProgramOnly || ProfilesFolderExists(beside)) return beside;
   }
+  if (places.BesideProgramOnly) return std::nullopt;
   const fs::path app = fs::path("VantorPanel") / kProfilesFolderName;
   // A relative $XDG_DATA_HOME is to be ignored, as the base-directory rules say.
   if (!places.XdgDataHome.empty() && fs::path(places.XdgDataHome).is_absolute())
@@ -73,6 +74,12 @@ std::optional<fs::path> ChooseProfilesFolder(const ProfilesFolderPlaces& places)
 }
 
 std::optional<fs::path> GetProfilesFolder() {
+  if (ProfilesOnlyBesideProgram())
+    return ChooseProfilesFolder({.Override = Environment("VANTOR_PROFILES_DIR"),
+                                 .ProgramFolder = GetProgramFolder(),
+                                 .XdgDataHome = "",
+                                 .Home = "",
+                                 .BesideProgramOnly = true});
   return ChooseProfilesFolder({Environment("VANTOR_PROFILES_DIR"), GetProgramFolder(),
                                Environment("XDG_DATA_HOME"), Environment("HOME")});
 }

@@ -6,6 +6,7 @@
 //    install, or the build tree), as the Windows program keeps it;
 // 3. $XDG_DATA_HOME/VantorPanel/Profiles, by default
 //    ~/.local/share/VantorPanel/Profiles, made when first needed.
+// On Windows rule 2 holds alone, the folder made when first needed.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +27,9 @@ struct ProfilesFolderPlaces {
   std::optional<std::filesystem::path> ProgramFolder;
   std::string XdgDataHome;  // $XDG_DATA_HOME
   std::string Home;         // $HOME
+  // Profiles beside the program and nowhere else, as the Windows program
+  // keeps them: that folder is chosen whether it exists yet or not.
+  bool BesideProgramOnly = false;
 };
 
 // The folder by the rule above; nothing when no rule gives one (no

@@ -11,4 +11,6 @@ std::optional<std::filesystem::path> GetProgramFolder() {
   return program.parent_path();
 }
 
+bool ProfilesOnlyBesideProgram() { return false; }
+
 }  // namespace vantor

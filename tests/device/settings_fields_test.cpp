@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
 
 #include "device/settings_fields.h"
 #include "device/settings_report.h"
@@ -19,49 +20,33 @@ struct LiteralCase {
   friend void PrintTo(const LiteralCase& c, std::ostream* os) { *os << c.name; }
 };
 
-GunSettings CountingUp() {
+// Every field a value of its own, spelled out member by member: the byte
+// fields take first, first + step, ... in their stored order, the 16-bit
+// ones wordFirst, wordFirst + 0x0202, ...; one of the two flags is on.
+GunSettings EveryFieldItsOwn(int first, int step, int wordFirst, bool freeMouse) {
+  int next = first;
+  auto byte = [&] { return static_cast<std::uint8_t>(std::exchange(next, next + step)); };
+  int nextWord = wordFirst;
+  auto word = [&] { return static_cast<std::uint16_t>(std::exchange(nextWord, nextWord + 0x0202)); };
   GunSettings s;
-  s.ButtonMap1 = 0x01, s.ButtonMap2 = 0x02, s.ButtonMap3 = 0x03, s.ButtonMap4 = 0x04;
-  s.ButtonMap5 = 0x05, s.ButtonMap6 = 0x06, s.ButtonMap7 = 0x07, s.ButtonMap8 = 0x08;
-  s.ButtonMap9 = 0x09, s.ButtonMap10 = 0x0A;
-  s.AutoFire1 = 0x0B, s.AutoFire2 = 0x0C, s.AutoFire3 = 0x0D, s.AutoFire4 = 0x0E;
-  s.AutoFire5 = 0x0F, s.AutoFire6 = 0x10, s.AutoFire7 = 0x11, s.AutoFire8 = 0x12;
-  s.AutoFire9 = 0x13, s.AutoFire10 = 0x14;
-  s.SetOffScreenAs = 0x15;
-  s.ButtonRemap1 = 0x16, s.ButtonRemap2 = 0x17, s.ButtonRemap3 = 0x18;
-  s.ButtonRemap4 = 0x19, s.ButtonRemap5 = 0x1A, s.ButtonRemap6 = 0x1B;
-  s.FreeMouseCursor = 1;
-  s.Sensitivity = 0x1C;
-  s.UpEdge = 0x1D1E;
-  s.DownEdge = 0x1F20;
-  s.LeftEdge = 0x2122;
-  s.RightEdge = 0x2324;
-  s.UseCentering = 0;
-  s.XCenter = 0x2526;
-  s.YCenter = 0x2728;
-  return s;
-}
-
-GunSettings CountingDown() {
-  GunSettings s;
-  s.ButtonMap1 = 0xFE, s.ButtonMap2 = 0xFD, s.ButtonMap3 = 0xFC, s.ButtonMap4 = 0xFB;
-  s.ButtonMap5 = 0xFA, s.ButtonMap6 = 0xF9, s.ButtonMap7 = 0xF8, s.ButtonMap8 = 0xF7;
-  s.ButtonMap9 = 0xF6, s.ButtonMap10 = 0xF5;
-  s.AutoFire1 = 0xF4, s.AutoFire2 = 0xF3, s.AutoFire3 = 0xF2, s.AutoFire4 = 0xF1;
-  s.AutoFire5 = 0xF0, s.AutoFire6 = 0xEF, s.AutoFire7 = 0xEE, s.AutoFire8 = 0xED;
-  s.AutoFire9 = 0xEC, s.AutoFire10 = 0xEB;
-  s.SetOffScreenAs = 0xEA;
-  s.ButtonRemap1 = 0xE9, s.ButtonRemap2 = 0xE8, s.ButtonRemap3 = 0xE7;
-  s.ButtonRemap4 = 0xE6, s.ButtonRemap5 = 0xE5, s.ButtonRemap6 = 0xE4;
-  s.FreeMouseCursor = 0;
-  s.Sensitivity = 0xE3;
-  s.UpEdge = 0xC1C2;
-  s.DownEdge = 0xC3C4;
-  s.LeftEdge = 0xC5C6;
-  s.RightEdge = 0xC7C8;
-  s.UseCentering = 1;
-  s.XCenter = 0xC9CA;
-  s.YCenter = 0xCBCC;
+  s.ButtonMap1 = byte(), s.ButtonMap2 = byte(), s.ButtonMap3 = byte(), s.ButtonMap4 = byte();
+  s.ButtonMap5 = byte(), s.ButtonMap6 = byte(), s.ButtonMap7 = byte(), s.ButtonMap8 = byte();
+  s.ButtonMap9 = byte(), s.ButtonMap10 = byte();
+  s.AutoFire1 = byte(), s.AutoFire2 = byte(), s.AutoFire3 = byte(), s.AutoFire4 = byte();
+  s.AutoFire5 = byte(), s.AutoFire6 = byte(), s.AutoFire7 = byte(), s.AutoFire8 = byte();
+  s.AutoFire9 = byte(), s.AutoFire10 = byte();
+  s.SetOffScreenAs = byte();
+  s.ButtonRemap1 = byte(), s.ButtonRemap2 = byte(), s.ButtonRemap3 = byte();
+  s.ButtonRemap4 = byte(), s.ButtonRemap5 = byte(), s.ButtonRemap6 = byte();
+  s.FreeMouseCursor = freeMouse ? 1 : 0;
+  s.Sensitivity = byte();
+  s.UpEdge = word();
+  s.DownEdge = word();
+  s.LeftEdge = word();
+  s.RightEdge = word();
+  s.UseCentering = freeMouse ? 0 : 1;
+  s.XCenter = word();
+  s.YCenter = word();
   return s;
 }
 
@@ -69,7 +54,7 @@ GunSettings CountingDown() {
 // low byte first; sensitivity; ten actions; ten repeat rates; the flags
 // (0x02 centering, 0x04 free mouse); six keys; the off-screen button.
 const LiteralCase kLiteralCases[] = {
-    {"CountingUpWithFreeMouse", CountingUp(),
+    {"CountingUpWithFreeMouse", EveryFieldItsOwn(0x01, 1, 0x1D1E, true),
      {0x02,                                            //
       0x22, 0x21, 0x24, 0x23, 0x1E, 0x1D, 0x20, 0x1F,  // edges
       0x26, 0x25, 0x28, 0x27,                          // centering
@@ -79,7 +64,7 @@ const LiteralCase kLiteralCases[] = {
       0x04,                                            // free mouse
       0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B,
       0x15}},
-    {"CountingDownWithCentering", CountingDown(),
+    {"CountingDownWithCentering", EveryFieldItsOwn(0xFE, -1, 0xC1C2, false),
      {0x02,                                            //
       0xC6, 0xC5, 0xC8, 0xC7, 0xC2, 0xC1, 0xC4, 0xC3,  // edges
       0xCA, 0xC9, 0xCC, 0xCB,                          // centering
@@ -118,7 +103,7 @@ TEST(SettingsFieldsTest, DefaultsAreTheFactorySettings) {
 }
 
 // The runs that loops index by gun button and by remap: the same values set
-// through them land on the bytes of CountingUp().
+// through them land on the bytes of the first case.
 TEST(SettingsFieldsTest, RunsFollowTheGunButtonAndRemapOrder) {
   GunSettings s;
   for (std::size_t i = 0; i < kGunButtonCount; ++i) {

@@ -1,11 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <random>
@@ -13,6 +17,9 @@
 #include "device/settings_fields.h"
 #include "profiles/profile_file.h"
 #include "tests/profiles/temp_folder.h"
+#ifdef _WIN32
+#include "device/windows/system_message.h"
+#endif
 
 namespace vantor {
 namespace {
@@ -25,6 +32,21 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 
 const fs::path kData = VANTOR_TEST_DATA;
+
+// Why a file call failed, in the system's own words.
+#ifdef _WIN32
+const std::string kNoSuchFile = SystemMessage(ERROR_FILE_NOT_FOUND);
+const std::string kNoSuchFolder = SystemMessage(ERROR_PATH_NOT_FOUND);
+const std::string kNotAFolder = kNoSuchFolder;  // a file where the folder should be
+const std::string kIsAFolder = SystemMessage(336);  // ERROR_DIRECTORY_NOT_SUPPORTED
+const std::string kNameTooLong = SystemMessage(ERROR_FILENAME_EXCED_RANGE);
+#else
+const std::string kNoSuchFile = "No such file or directory";
+const std::string kNoSuchFolder = kNoSuchFile;
+const std::string kNotAFolder = "Not a directory";
+const std::string kIsAFolder = "Is a directory";
+const std::string kNameTooLong = "File name too long";
+#endif
 
 // The defaults as the profile table gives them, spelled out rather than
 // taken from the code under test.
@@ -83,7 +105,7 @@ TEST(LoadProfileTest, MissingFileGivesExactlyTheDefaults) {
   GunSettings settings = Garbage();
   std::string reason;
   EXPECT_FALSE(LoadProfile(folder / "absent.ini", settings, &reason));
-  EXPECT_EQ(reason, "No such file or directory");
+  EXPECT_EQ(reason, kNoSuchFile);
   EXPECT_EQ(settings, kDefaults);
 }
 
@@ -225,6 +247,32 @@ TEST(SaveProfileTest, PathsLongerThan260CharactersWork) {
   EXPECT_EQ(loaded, kWindowsWritten);
 }
 
+#ifdef _WIN32
+// Windows keeps no permission bits; what a file has of its own are its
+// attributes.
+TEST(SaveProfileTest, KeepsTheAttributesOfAnExistingFile) {
+  TempFolder folder;
+  WriteFile(folder / "p.ini", "[GunProfile]\r\n");
+  const std::wstring path = (folder / "p.ini").wstring();
+  ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(SaveProfile(folder / "p.ini", kDefaults));
+  EXPECT_EQ(::GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+  EXPECT_EQ(ReadFile(folder / "p.ini"), kDefaultProfileText);
+}
+
+TEST(SaveProfileTest, ReadOnlyFileIsRefusedAndKept) {
+  TempFolder folder;
+  WriteFile(folder / "p.ini", kDefaultProfileText);
+  const std::wstring path = (folder / "p.ini").wstring();
+  ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  std::string reason;
+  EXPECT_FALSE(SaveProfile(folder / "p.ini", kWindowsWritten, &reason));
+  EXPECT_EQ(reason, SystemMessage(ERROR_ACCESS_DENIED));
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadFile(folder / "p.ini"), kDefaultProfileText);
+  EXPECT_EQ(FilesIn(folder.Path()), std::vector<fs::path>{"p.ini"});
+}
+#else
 TEST(SaveProfileTest, KeepsThePermissionsOfAnExistingFile) {
   TempFolder folder;
   WriteFile(folder / "p.ini", "[GunProfile]\r\n");
@@ -234,7 +282,9 @@ TEST(SaveProfileTest, KeepsThePermissionsOfAnExistingFile) {
   EXPECT_EQ(fs::status(folder / "p.ini").permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+#endif
 
+#ifndef _WIN32  // links: mingw's std::filesystem makes none, wine 8 keeps none
 TEST(SaveProfileTest, WritesThroughALinkAndKeepsIt) {
   TempFolder folder;
   fs::create_directory(folder / "real");
@@ -246,6 +296,7 @@ TEST(SaveProfileTest, WritesThroughALinkAndKeepsIt) {
             "[Notes]\r\nA=1\r\n" + std::string(kDefaultProfileText));
   EXPECT_EQ(FilesIn(folder / "real"), std::vector<fs::path>{"p.ini"});
 }
+#endif
 
 // Ways a save cannot happen; each leaves what was there as it was and no
 // temporary file behind.
@@ -253,7 +304,7 @@ struct WriteFailure {
   const char* name;
   // Prepares the folder; returns the path to save to.
   fs::path (*prepare)(const fs::path& folder);
-  const char* reason;
+  std::string reason;
   friend void PrintTo(const WriteFailure& f, std::ostream* os) { *os << f.name; }
 };
 
@@ -279,19 +330,19 @@ INSTANTIATE_TEST_SUITE_P(
                        WriteFile(f / "Profiles", "");
                        return f / "Profiles" / "old.ini";
                      },
-                     "Not a directory"},
+                     kNotAFolder},
         WriteFailure{"folder_missing",
                      [](const fs::path& f) { return f / "gone" / "p.ini"; },
-                     "No such file or directory"},
+                     kNoSuchFolder},
         WriteFailure{"target_is_a_folder",
                      [](const fs::path& f) {
                        fs::create_directory(f / "dir.ini");
                        return f / "dir.ini";
                      },
-                     "Is a directory"},
+                     kIsAFolder},
         WriteFailure{"name_too_long_for_the_system",
                      [](const fs::path& f) { return f / (std::string(300, 'n') + ".ini"); },
-                     "File name too long"},
+                     kNameTooLong},
         WriteFailure{"existing_file_too_large_to_be_a_profile",
                      [](const fs::path& f) {
                        WriteFile(f / "big.ini", std::string(kMaxProfileFileSize + 1, ';'));
@@ -307,6 +358,7 @@ TEST(SaveProfileTest, TooLargeFileIsLeftAsItWas) {
   EXPECT_EQ(ReadFile(folder / "big.ini"), big);
 }
 
+#ifndef _WIN32
 // Permission bits bind only an unprivileged user: when the tests run as
 // root, the save runs in a child that has become "nobody".
 constexpr int kSaved = 0, kRefused = 1, kCannotDropRoot = 77;
@@ -390,6 +442,7 @@ TEST(SaveProfileTest, FullDiskLeavesTheOldFileWholeAndNoTemporaryFile) {
   EXPECT_EQ(ReadFile(folder / "p.ini"), kDefaultProfileText);
   EXPECT_EQ(FilesIn(folder.Path()), std::vector<fs::path>{"p.ini"});
 }
+#endif
 
 // Files no profile should be; each loads in bounded time and memory, with
 // the defaults wherever it holds no usable value.
@@ -418,6 +471,31 @@ fs::path Written(const fs::path& path, std::string_view bytes) {
   WriteFile(path, bytes);
   return path;
 }
+
+// A file that has no end without a writer, and a device, on each platform.
+#ifdef _WIN32
+const HostileFile kNoWriterRow{"pipe_without_writer",
+                               [](const fs::path&) {
+                                 // Lives until the test program ends; no one ever writes.
+                                 static const HANDLE server = ::CreateNamedPipeW(
+                                     L"\\\\.\\pipe\\vantor-profile-test", PIPE_ACCESS_DUPLEX,
+                                     PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+                                 EXPECT_NE(server, INVALID_HANDLE_VALUE);
+                                 return fs::path(L"\\\\.\\pipe\\vantor-profile-test");
+                               },
+                               false, 31};
+const HostileFile kDeviceRow{"device", [](const fs::path&) { return fs::path("\\\\.\\NUL"); },
+                             false, 31};
+#else
+const HostileFile kNoWriterRow{"fifo_without_writer",
+                               [](const fs::path& f) {
+                                 ::mkfifo((f / "p.ini").c_str(), 0600);
+                                 return f / "p.ini";
+                               },
+                               false, 31};
+const HostileFile kDeviceRow{"device", [](const fs::path&) { return fs::path("/dev/zero"); },
+                             false, 31};
+#endif
 
 INSTANTIATE_TEST_SUITE_P(
     ProfileFile, Hostile,
@@ -467,13 +545,8 @@ INSTANTIATE_TEST_SUITE_P(
                       return path;
                     },
                     false, 31},
-        HostileFile{"fifo_without_writer",
-                    [](const fs::path& f) {
-                      ::mkfifo((f / "p.ini").c_str(), 0600);
-                      return f / "p.ini";
-                    },
-                    false, 31},
-        HostileFile{"device", [](const fs::path&) { return fs::path("/dev/zero"); }, false, 31},
+        kNoWriterRow,
+        kDeviceRow,
         HostileFile{"folder",
                     [](const fs::path& f) {
                       fs::create_directory(f / "p.ini");

@@ -20,6 +20,17 @@ using testing_support::WriteFile;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
+void SetEnvironment(const char* name, const char* value) {
+#ifdef _WIN32
+  ::_putenv_s(name, value ? value : "");  // an empty value removes it
+#else
+  if (value)
+    ::setenv(name, value, 1);
+  else
+    ::unsetenv(name);
+#endif
+}
+
 // What lies beside the program in a case of the folder rule.
 enum class Beside { Nothing, ProfilesFolder, ProfilesFile };
 
@@ -35,8 +46,21 @@ struct FolderCase {
 
 class FolderRule : public testing::TestWithParam<FolderCase> {};
 
+// The table's absolute paths ("/xdg") are absolute on this platform too:
+// Windows wants a drive for that.
+std::string Absolute(const std::string& path) {
+#ifdef _WIN32
+  if (path.starts_with('/')) return "C:" + path;
+#endif
+  return path;
+}
+
 TEST_P(FolderRule, ChoosesTheFolder) {
-  const FolderCase& c = GetParam();
+  FolderCase c = GetParam();
+  c.override = Absolute(c.override);
+  c.xdgDataHome = Absolute(c.xdgDataHome);
+  c.home = Absolute(c.home);
+  if (c.expected) c.expected = Absolute(*c.expected);
   TempFolder program;
   if (c.beside == Beside::ProfilesFolder) fs::create_directory(program / "Profiles");
   if (c.beside == Beside::ProfilesFile) WriteFile(program / "Profiles", "");
@@ -70,16 +94,42 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"nowhere", "", Beside::Nothing, "", "", std::nullopt}));
 
 TEST(ProfilesFolderTest, EnvironmentOverrideReachesTheLiveRule) {
-  ::setenv("VANTOR_PROFILES_DIR", "/kiosk/profiles", 1);
+  SetEnvironment("VANTOR_PROFILES_DIR", "/kiosk/profiles");
   EXPECT_EQ(GetProfilesFolder(), fs::path("/kiosk/profiles"));
-  ::unsetenv("VANTOR_PROFILES_DIR");
+  SetEnvironment("VANTOR_PROFILES_DIR", nullptr);
   EXPECT_NE(GetProfilesFolder(), fs::path("/kiosk/profiles"));
 }
 
 TEST(ProfilesFolderTest, ProgramFolderHoldsThisTest) {
   const auto folder = GetProgramFolder();
   ASSERT_TRUE(folder);
+#ifdef _WIN32
+  EXPECT_TRUE(fs::is_regular_file(*folder / "profiles_tests.exe"));
+#else
   EXPECT_TRUE(fs::is_regular_file(*folder / "profiles_tests"));
+#endif
+}
+
+// Where profiles live beside the program alone (Windows), that folder is
+// chosen before it exists, and no desktop folder ever is.
+TEST(ProfilesFolderTest, BesideProgramOnlyChoosesThatFolderExistingOrNot) {
+  TempFolder program;
+  const ProfilesFolderPlaces places{"", program.Path(), "/xdg", "/home/u", true};
+  EXPECT_EQ(ChooseProfilesFolder(places), program / "Profiles");
+  fs::create_directory(program / "Profiles");
+  EXPECT_EQ(ChooseProfilesFolder(places), program / "Profiles");
+  EXPECT_EQ(ChooseProfilesFolder({"/kiosk", program.Path(), "", "", true}), fs::path("/kiosk"));
+  EXPECT_EQ(ChooseProfilesFolder({"", std::nullopt, "/xdg", "/home/u", true}), std::nullopt);
+}
+
+TEST(ProfilesFolderTest, LiveRuleOfThisPlatform) {
+  SetEnvironment("VANTOR_PROFILES_DIR", nullptr);
+  const auto program = GetProgramFolder();
+  ASSERT_TRUE(program);
+  if (ProfilesOnlyBesideProgram())
+    EXPECT_EQ(GetProfilesFolder(), *program / "Profiles");
+  else
+    EXPECT_NE(GetProfilesFolder(), std::nullopt);
 }
 
 TEST(ProfilesFolderTest, PlainFileNamedProfilesIsNoFolder) {
@@ -124,8 +174,10 @@ TEST(ListProfilesTest, ListsRegularIniFilesInAnyCase) {
   for (const char* name : {"a.ini", "B.INI", "c.Ini", "d.txt", "e.ini.bak", ".ini", "f.in"})
     WriteFile(folder / name, "");
   fs::create_directory(folder / "folder.ini");
+#ifndef _WIN32  // links: mingw's std::filesystem makes none, wine 8 keeps none
   fs::create_symlink("/etc/passwd", folder / "link.ini");
   fs::create_symlink(folder / "a.ini", folder / "inside.ini");
+#endif
   WriteFile(folder / "new\nline.ini", "");
   WriteFile(folder / "back\\slash.ini", "");
   EXPECT_THAT(ListProfiles(folder.Path()), ElementsAre("a.ini", "B.INI", "c.Ini"));
@@ -135,8 +187,14 @@ TEST(ListProfilesTest, SortsAsAWindowsFolderListing) {
   TempFolder folder;
   for (const char* name : {"b.ini", "_x.ini", "A.ini", "Z.ini", "a.ini", "a1.ini", "A10.ini"})
     WriteFile(folder / name, "");
+#ifdef _WIN32
+  // Names that differ in case only are one file there: "a.ini" opened "A.ini".
+  EXPECT_THAT(ListProfiles(folder.Path()),
+              ElementsAre("A.ini", "a1.ini", "A10.ini", "b.ini", "Z.ini", "_x.ini"));
+#else
   EXPECT_THAT(ListProfiles(folder.Path()),
               ElementsAre("A.ini", "a.ini", "a1.ini", "A10.ini", "b.ini", "Z.ini", "_x.ini"));
+#endif
 }
 
 TEST(ListProfilesTest, MissingFolderListsNothing) {
@@ -160,8 +218,10 @@ INSTANTIATE_TEST_SUITE_P(ProfilesFolder, UnsafeName,
 TEST(ListedProfilePathTest, JoinsAPlainNameAndRefusesALink) {
   TempFolder folder;
   EXPECT_EQ(ListedProfilePath(folder.Path(), "..Arcade..ini"), folder / "..Arcade..ini");
+#ifndef _WIN32  // links: mingw's std::filesystem makes none, wine 8 keeps none
   fs::create_symlink("/etc/passwd", folder / "link.ini");
   EXPECT_EQ(ListedProfilePath(folder.Path(), "link.ini"), std::nullopt);
+#endif
 }
 
 TEST(ProfileDisplayNameTest, CutsAtTheLastDot) {
