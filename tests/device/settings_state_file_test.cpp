@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -167,16 +169,25 @@ INSTANTIATE_TEST_SUITE_P(
                       fs::resize_file(file, 50u * 1024 * 1024);
                       return file;
                     }},
-        NoStateFile{"fifo_without_writer",
-                    [](const fs::path& f) {
-                      EXPECT_EQ(::mkfifo((f / "state").c_str(), 0600), 0);
-                      return f / "state";
-                    }},
-        NoStateFile{"endless_device", [](const fs::path&) { return fs::path("/dev/zero"); }},
         NoStateFile{"folder", [](const fs::path& f) {
                       fs::create_directory(f / "state");
                       return f / "state";
                     }}));
+
+// Nodes that are no regular file, as each system has them.
+const NoStateFile kNodeRows[] = {
+#ifdef _WIN32
+    {"null_device", [](const fs::path&) { return fs::path("NUL"); }},
+#else
+    {"fifo_without_writer",
+     [](const fs::path& f) {
+       EXPECT_EQ(::mkfifo((f / "state").c_str(), 0600), 0);
+       return f / "state";
+     }},
+    {"endless_device", [](const fs::path&) { return fs::path("/dev/zero"); }},
+#endif
+};
+INSTANTIATE_TEST_SUITE_P(SettingsStateFileNodes, NotAStateFile, testing::ValuesIn(kNodeRows));
 
 TEST(SettingsStateFileTest, FileAtTheSizeLimitIsRead) {
   TempFolder folder;
