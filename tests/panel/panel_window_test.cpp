@@ -19,6 +19,7 @@
 #include "pages/wx/property_tab_ctrl.h"
 #include "panel/tray_icon.h"
 #include "panel/vantor_panel_dlg.h"
+#include "tests/skip_outside_ci.h"
 #include "wx_test_support.h"
 
 extern char** environ;
@@ -176,7 +177,7 @@ TEST_F(PanelWindowTest, ExitEndsThePanel) {
 
 // Without a notification area a hidden panel could never come back.
 TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
-  if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "a notification area is running";
+  if (CTrayIcon::HostAvailable()) SKIP_OUTSIDE_CI() << "a notification area is running";
   Open();
   panel->Close();
   PumpEvents();
@@ -190,7 +191,7 @@ TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
 class WithTrayHost : public PanelWindowTest {
  protected:
   void SetUp() override {
-    if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "another notification area is running";
+    if (CTrayIcon::HostAvailable()) SKIP_OUTSIDE_CI() << "another notification area is running";
     char trayer[] = "trayer";
     char* argv[] = {trayer, nullptr};
     ASSERT_EQ(posix_spawnp(&m_trayer, "trayer", nullptr, nullptr, argv, environ), 0);
