@@ -19,6 +19,7 @@
 #include "pages/wx/property_tab_ctrl.h"
 #include "panel/tray_icon.h"
 #include "panel/vantor_panel_dlg.h"
+#include "tests/input/recording_key_sink.h"
 #include "tests/skip_outside_ci.h"
 #include "wx_test_support.h"
 
@@ -42,12 +43,6 @@ class RecordingDialogs : public DialogServices {
   }
   std::vector<std::string> captions;
   int chooserRuns = 0;
-};
-
-class NoKeys : public KeySink {
- public:
-  void SendKeyDown(std::uint16_t, std::uint16_t, bool) override {}
-  void SendKeyUp(std::uint16_t, std::uint16_t, bool) override {}
 };
 
 bool IsTopLevel(wxWindow* window) { return wxTopLevelWindows.Find(window) != nullptr; }
@@ -84,7 +79,7 @@ class PanelWindowTest : public testing::Test {
   std::filesystem::path profiles;
   SimulatedHidBus bus;
   SimulatedMouseSource mice;
-  NoKeys keys;
+  RecordingKeySink keys;
   RecordingDialogs dialogs;
   CVantorPanelDlg* panel = nullptr;
 };
@@ -173,6 +168,25 @@ TEST_F(PanelWindowTest, ExitEndsThePanel) {
   PumpEvents();
   EXPECT_FALSE(IsTopLevel(panel));
   panel = nullptr;
+}
+
+// The window goes only once the loop is idle again; the keys go at once,
+// and the gun types nothing in between.
+TEST_F(PanelWindowTest, ExitLetsGoOfTheKeysTheGunHolds) {
+  Open();
+  GunSettings& settings = panel->Logic().CurrentDevice()->Settings;
+  settings.ButtonRemap1 = 10;  // Space
+  settings.ButtonRemap6 = 1;   // Up arrow
+  panel->SendSimulatedReport(ButtonFlags::Button1Down | ButtonFlags::Wheel);
+  ASSERT_EQ(keys.Held.size(), 2u);
+  Click(*panel->FindWindow(IDC_EXIT));
+  EXPECT_TRUE(keys.Held.empty());
+  panel->SendSimulatedReport(ButtonFlags::Button1Down);
+  EXPECT_TRUE(keys.Held.empty());
+  PumpEvents();
+  EXPECT_FALSE(IsTopLevel(panel));
+  panel = nullptr;
+  EXPECT_EQ(keys.Events.size(), 4u);
 }
 
 // Without a notification area a hidden panel could never come back.
