@@ -15,6 +15,11 @@
 #include "device/gun_device.h"
 #include "device/hid_bus.h"
 
+namespace vantor {
+class InputRouter;
+class MouseSource;
+}  // namespace vantor
+
 namespace vantor::cli {
 
 inline constexpr int kExitOk = 0;
@@ -81,5 +86,10 @@ int RunList(Session&, std::span<const std::string>, std::ostream&, std::ostream&
 int RunShow(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunProfile(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunRemap(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+
+// The heart of "remap": the mice's reports go to router until stopFd (where
+// SIGINT and SIGTERM arrive) becomes readable; then every key still held
+// goes up.
+void TypeUntilStopped(int stopFd, MouseSource& mice, InputRouter& router, std::ostream& err);
 
 }  // namespace vantor::cli

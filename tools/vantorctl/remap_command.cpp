@@ -109,6 +109,12 @@ void WaitForSignal(int stopFd, MouseSource& mice, MouseReportHandler& handler,
 
 }  // namespace
 
+void TypeUntilStopped(int stopFd, MouseSource& mice, InputRouter& router, std::ostream& err) {
+  WaitForSignal(stopFd, mice, router, err);
+  // The gun's buttons may still be down; their keys must not be.
+  router.ReleaseHeldKeys();
+}
+
 int RunRemap(Session& session, std::span<const std::string> args, std::ostream& out,
              std::ostream& err) {
   if (!args.empty()) {
@@ -143,7 +149,7 @@ int RunRemap(Session& session, std::span<const std::string> args, std::ostream& 
   PrintRemaps(adapters, out);
   if (session.Simulated()) out << kSimulatedNoInput << '\n';
   out << kRunning << std::endl;
-  WaitForSignal(stop.Fd(), *mice, router, err);
+  TypeUntilStopped(stop.Fd(), *mice, router, err);
   out << kStopped << '\n';
   return kExitOk;
 }
