@@ -1,18 +1,16 @@
 #include "input/input_router.h"
 
-#include "input/button_translator.h"
-
 namespace vantor {
 namespace {
 
-bool CameFrom(const MouseReport& report, const GunDevice& gun) {
-  return !report.Source.empty() && report.Source == gun.DevicePath;
+bool CameFrom(std::string_view source, const GunDevice& gun) {
+  return !source.empty() && source == gun.DevicePath;
 }
 
 }  // namespace
 
 InputRouter::InputRouter(const DeviceListView& devices, KeySink& keys)
-    : m_devices(devices), m_keys(keys) {}
+    : m_devices(devices), m_translator(keys) {}
 
 void InputRouter::SetPressedButtonsDisplay(
     std::function<void(std::uint16_t flags)> display) {
@@ -21,13 +19,13 @@ void InputRouter::SetPressedButtonsDisplay(
 
 bool InputRouter::IsFromCurrentDevice(const MouseReport& report) const {
   const GunDevice* current = m_devices.CurrentDevice();
-  return current && CameFrom(report, *current);
+  return current && CameFrom(report.Source, *current);
 }
 
 GunDevice* InputRouter::FindListedGun(const MouseReport& report) const {
   if (!m_devices.CurrentDevice()) return nullptr;
   for (GunDevice* gun : m_devices.ListedDevices())
-    if (gun && CameFrom(report, *gun)) return gun;
+    if (gun && CameFrom(report.Source, *gun)) return gun;
   return nullptr;
 }
 
@@ -36,7 +34,19 @@ void InputRouter::OnRawMouseInput(const MouseReport& report) {
 
   std::lock_guard lock(m_deviceLock);
   if (m_devices.ListedDevices().empty()) return;
-  if (GunDevice* gun = FindListedGun(report)) TranslateButtons(report.Flags, *gun, m_keys);
+  if (GunDevice* gun = FindListedGun(report)) m_translator.TranslateButtons(report.Flags, *gun);
+}
+
+void InputRouter::OnReportsEnd(std::string_view source) {
+  std::lock_guard lock(m_deviceLock);
+  // Not FindListedGun: the keys go up whether or not a device is current.
+  for (GunDevice* gun : m_devices.ListedDevices())
+    if (gun && CameFrom(source, *gun)) m_translator.ReleaseHeldKeys(*gun);
+}
+
+void InputRouter::ReleaseHeldKeys() {
+  std::lock_guard lock(m_deviceLock);
+  m_translator.ReleaseAllHeldKeys();
 }
 
 }  // namespace vantor

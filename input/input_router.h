@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "device/gun_device.h"
+#include "input/button_translator.h"
 #include "input/device_list_view.h"
 #include "input/key_sink.h"
 #include "input/mouse_report.h"
@@ -17,7 +18,8 @@ namespace vantor {
 
 class InputRouter final : public MouseReportHandler {
  public:
-  // Both are kept by reference and must outlive the router.
+  // Both are kept by reference and must outlive the router, which releases
+  // the keys still held as it goes.
   InputRouter(const DeviceListView& devices, KeySink& keys);
 
   // The Buttons Mapping page's UpdatePressedButtons; called with the flags
@@ -33,6 +35,13 @@ class InputRouter final : public MouseReportHandler {
   // Display step outside the lock, then lookup and translation under it.
   // No allocation and no system call of its own.
   void OnRawMouseInput(const MouseReport& report) override;
+  // The keys still held for that listed adapter go up.
+  void OnReportsEnd(std::string_view source) override;
+
+  // Every key still held for any adapter goes up. Before anything that
+  // stops the adapters' reports or lets their entries go: a rebuild of the
+  // device list, watching the mice afresh, the end of the program.
+  void ReleaseHeldKeys();
 
   bool IsFromCurrentDevice(const MouseReport& report) const;
   // The first listed adapter the report came from, or null; null as well
@@ -41,7 +50,7 @@ class InputRouter final : public MouseReportHandler {
 
  private:
   const DeviceListView& m_devices;
-  KeySink& m_keys;
+  ButtonTranslator m_translator;
   std::function<void(std::uint16_t)> m_display;
   std::recursive_mutex m_deviceLock;
 };

@@ -21,6 +21,9 @@ class MouseReportHandler {
  public:
   virtual ~MouseReportHandler() = default;
   virtual void OnRawMouseInput(const MouseReport& report) = 0;
+  // The mouse of the adapter at source sends nothing more (it went away):
+  // whatever its reports left held must go now.
+  virtual void OnReportsEnd(std::string_view source) = 0;
 };
 
 }  // namespace vantor

@@ -34,7 +34,8 @@ class DescriptorInput {
 
   // Reads what is ready on fd without blocking and hands each report to
   // handler, in order. False when fd is no longer watched (its device went
-  // away, or it was never one of Fds()): the caller stops waiting on it.
+  // away, or it was never one of Fds()): the caller stops waiting on it. A
+  // mouse that went away ends with handler.OnReportsEnd.
   // The handler must not call WatchAdapters: a rebuild of the device list
   // belongs after ReadReady has returned.
   virtual bool ReadReady(int fd, MouseReportHandler& handler) = 0;
@@ -64,6 +65,8 @@ class MouseSource {
 
   // Listens to the mice of these adapters from now on, and to no other;
   // called after every rebuild of the device list. Null entries are skipped.
+  // What the old watches had not read yet is lost, releases too: the owner
+  // lets go of every held key before (InputRouter::ReleaseHeldKeys).
   virtual void WatchAdapters(std::span<GunDevice* const> listed) = 0;
 
   // The adapters whose mouse cannot be listened to, one sentence each, as of

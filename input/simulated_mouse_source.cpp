@@ -18,4 +18,13 @@ bool SimulatedMouseSource::Inject(std::string_view devicePath, std::uint16_t fla
   return true;
 }
 
+bool SimulatedMouseSource::Unplug(std::string_view devicePath, MouseReportHandler& handler) {
+  const auto watched = std::find(m_watched.begin(), m_watched.end(), devicePath);
+  if (watched == m_watched.end()) return false;
+  const std::string gone = *watched;
+  m_watched.erase(watched);
+  handler.OnReportsEnd(gone);
+  return true;
+}
+
 }  // namespace vantor

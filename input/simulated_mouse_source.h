@@ -22,6 +22,10 @@ class SimulatedMouseSource final : public MouseSource {
   // that is not watched sends nothing: false then.
   bool Inject(std::string_view devicePath, std::uint16_t flags,
               MouseReportHandler& handler) const;
+  // The adapter's mouse goes away, as a real one does when its cable is
+  // pulled: it is no longer watched, and handler learns that its reports
+  // end. False when it was not watched.
+  bool Unplug(std::string_view devicePath, MouseReportHandler& handler);
 
  private:
   std::vector<std::string> m_watched;

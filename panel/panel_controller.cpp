@@ -25,11 +25,14 @@ void PanelController::Start() {
     FillDeviceList();
   }
   FillProfileCombo();
-  ListenToListedAdapters();
+  ListenTo(m_deviceList);
 }
 
-void PanelController::ListenToListedAdapters() {
-  m_mice.WatchAdapters(m_deviceList);
+// The old watches end with whatever they had not read, releases too: the
+// keys go up before.
+void PanelController::ListenTo(std::span<GunDevice* const> adapters) {
+  m_router.ReleaseHeldKeys();
+  m_mice.WatchAdapters(adapters);
   ShowDiagnostics();
   if (m_onDeviceList) m_onDeviceList();
 }
@@ -55,7 +58,12 @@ void PanelController::EmptyDeviceList() {
   m_view.ClearDeviceList();
 }
 
-void PanelController::ReleaseTable() { FreeDeviceTable(m_bus, m_table); }
+// The translator remembers what it pressed, so this works while the
+// entries go as well.
+void PanelController::ReleaseTable() {
+  m_router.ReleaseHeldKeys();
+  FreeDeviceTable(m_bus, m_table);
+}
 
 void PanelController::OnSelchangeDeviceList(int selected) {
   GunDevice* const old = m_table.CurrentDevice;
@@ -93,8 +101,10 @@ void PanelController::OnRefresh() {
     FillDeviceList();
   }
   m_view.RefillPages();
-  ListenToListedAdapters();
+  ListenTo(m_deviceList);
 }
+
+void PanelController::OnExit() { ListenTo({}); }
 
 void PanelController::EnsureProfilesFolder() {
   if (m_profilesFolder && !ProfilesFolderExists(*m_profilesFolder))

@@ -30,7 +30,8 @@ class PanelController final : public DeviceListView {
   // empty).
   PanelController(HidBus& bus, MouseSource& mice, KeySink& keys, PanelView& view,
                   std::optional<std::filesystem::path> profilesFolder);
-  // Releases the devices, as the window's destruction does.
+  // Releases the held keys and the devices, as the window's destruction
+  // does.
   ~PanelController();
   PanelController(const PanelController&) = delete;
   PanelController& operator=(const PanelController&) = delete;
@@ -43,8 +44,12 @@ class PanelController final : public DeviceListView {
   void OnSelchangeDeviceList(int selected);
   void OnSubmitSettings();
   // Drops every unsubmitted edit and reads the adapters afresh; the profile
-  // combo and the current tab stay as they are.
+  // combo and the current tab stay as they are. The keys the adapters held
+  // go up first.
   void OnRefresh();
+  // Exit: the adapters' mice are no longer listened to and every key still
+  // held for them goes up. The window goes afterwards.
+  void OnExit();
 
   // Loads the chosen profile into the current device and shows it; the
   // adapter is written only by Submit Settings.
@@ -70,14 +75,14 @@ class PanelController final : public DeviceListView {
   // problems of the last discovery (e.g. why key presses are off).
   void SetStandingDiagnostics(std::vector<std::string> lines);
   // Runs after every rebuild of the device list (start and Refresh), once
-  // the mouse source listens to the new list: the window watches the
-  // source's descriptors afresh there.
+  // the mouse source listens to the new list, and at Exit, once it listens
+  // to none: the window watches the source's descriptors afresh there.
   void SetDeviceListObserver(std::function<void()> observer) { m_onDeviceList = std::move(observer); }
 
  private:
   void Discover();
   void FillDeviceList();
-  void ListenToListedAdapters();
+  void ListenTo(std::span<GunDevice* const> adapters);
   void EmptyDeviceList();
   void ReleaseTable();
   void ShowDiagnostics();

@@ -161,7 +161,10 @@ void CVantorPanelDlg::OnClose(wxCloseEvent& event) {
   OnTrayToggle();
 }
 
+// The window goes only when the loop is idle again; the gun must not type
+// in between, and nothing it holds may stay down.
 void CVantorPanelDlg::OnExit() {
+  m_logic.OnExit();
   if (m_trayIcon) m_trayIcon->RemoveIcon();
   Destroy();
 }

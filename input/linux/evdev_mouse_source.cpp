@@ -100,9 +100,11 @@ bool EvdevMouseSource::ReadReady(int fd, MouseReportHandler& handler) {
     } else if (rc != -EINTR) {
       // ENODEV on unplug; any other error would only repeat itself. The
       // kernel lets go of the buttons of a device it removes, but a reader
-      // of the gone node never sees that: one last report releases them
-      // here, and a held wheel key with them, or their keys stay down.
+      // of the gone node never sees that: one last report lets go of them
+      // here, so that the pressed-button display shows them up, and then
+      // the end of the reports lets go of every key they held.
       handler.OnRawMouseInput({ReleaseOfHeldButtons(node.Device.get()), node.AdapterPath});
+      handler.OnReportsEnd(node.AdapterPath);
       Drop(static_cast<std::size_t>(found - m_nodes.begin()));
       return false;
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -156,15 +158,27 @@ fs::path EightLinesAnd(const fs::path& folder, std::string_view more) {
   return file;
 }
 
-const NoStateFile kNoStateFiles[] = {
-    {"one_byte_over_the_size_limit", [](const fs::path& f) { return EightLinesAnd(f, "\n"); }},
-    {"fifty_megabytes",
-     [](const fs::path& f) {
-       const fs::path file = EightLinesAnd(f, "");
-       fs::resize_file(file, 50u * 1024 * 1024);
-       return file;
-     }},
-#ifndef _WIN32  // FIFOs and device nodes are POSIX's
+INSTANTIATE_TEST_SUITE_P(
+    SettingsStateFile, NotAStateFile,
+    testing::Values(
+        NoStateFile{"one_byte_over_the_size_limit",
+                    [](const fs::path& f) { return EightLinesAnd(f, "\n"); }},
+        NoStateFile{"fifty_megabytes",
+                    [](const fs::path& f) {
+                      const fs::path file = EightLinesAnd(f, "");
+                      fs::resize_file(file, 50u * 1024 * 1024);
+                      return file;
+                    }},
+        NoStateFile{"folder", [](const fs::path& f) {
+                      fs::create_directory(f / "state");
+                      return f / "state";
+                    }}));
+
+// Nodes that are no regular file, as each system has them.
+const NoStateFile kNodeRows[] = {
+#ifdef _WIN32
+    {"null_device", [](const fs::path&) { return fs::path("NUL"); }},
+#else
     {"fifo_without_writer",
      [](const fs::path& f) {
        EXPECT_EQ(::mkfifo((f / "state").c_str(), 0600), 0);
@@ -172,14 +186,8 @@ const NoStateFile kNoStateFiles[] = {
      }},
     {"endless_device", [](const fs::path&) { return fs::path("/dev/zero"); }},
 #endif
-    {"folder",
-     [](const fs::path& f) {
-       fs::create_directory(f / "state");
-       return f / "state";
-     }},
 };
-
-INSTANTIATE_TEST_SUITE_P(SettingsStateFile, NotAStateFile, testing::ValuesIn(kNoStateFiles));
+INSTANTIATE_TEST_SUITE_P(SettingsStateFileNodes, NotAStateFile, testing::ValuesIn(kNodeRows));
 
 TEST(SettingsStateFileTest, FileAtTheSizeLimitIsRead) {
   TempFolder folder;

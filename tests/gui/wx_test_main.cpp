@@ -1,10 +1,12 @@
-// main() of the GUI test programs. The wx application starts in a test
-// environment, so listing the tests (as the build does) needs no display;
-// running them needs one (./test.sh starts Xvfb when there is none). A wx
-// assertion fails the running test instead of opening a dialog.
+// main() of the GUI test programs. Listing the tests (as the build does)
+// needs no display; running them needs one (./test.sh starts Xvfb when
+// there is none), and a program whose wx cannot start fails: it never
+// passes or skips for want of a display. A wx assertion fails the running
+// test instead of opening a dialog.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iostream>
 
 #include <wx/app.h>
 #include <wx/init.h>
@@ -18,38 +20,33 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
       << msg.utf8_string();
 }
 
-class WxEnvironment : public testing::Environment {
- public:
-  // wx sees only the program name; the arguments are GoogleTest's.
-  explicit WxEnvironment(char** argv) : m_argv(argv) {}
-
-  void SetUp() override {
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(m_argc, m_argv)) {
-      FAIL() << "wx could not start: no display? (DISPLAY is "
-             << (std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "unset") << ")";
-    }
-    m_started = true;
-    wxSetAssertHandler(FailOnAssert);
-    ASSERT_TRUE(wxTheApp->CallOnInit());
-  }
-
-  void TearDown() override {
-    if (!m_started) return;
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-
- private:
-  int m_argc = 1;
-  char** m_argv;
-  bool m_started = false;
-};
+const char* DisplayName() {
+  const char* display = std::getenv("DISPLAY");
+  return display ? display : "unset";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  testing::AddGlobalTestEnvironment(new WxEnvironment(argv));
-  return RUN_ALL_TESTS();
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+
+  // wx sees only the program name; the arguments are GoogleTest's.
+  int wxArgc = 1;
+  wxApp::SetInstance(new wxApp);
+  if (!wxEntryStart(wxArgc, argv)) {
+    std::cerr << "wx could not start (DISPLAY is " << DisplayName()
+              << "): the GUI tests cannot run, which is a failure.\n";
+    return 1;
+  }
+  wxSetAssertHandler(FailOnAssert);
+  int result = 1;
+  if (wxTheApp->CallOnInit()) {
+    result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+  } else {
+    std::cerr << "wx started but its application did not initialise.\n";
+  }
+  wxEntryCleanup();
+  return result;
 }

@@ -74,7 +74,8 @@ TEST(EvdevFramesTest, NoKeyStaysHeldAfterAnOverrun) {
   gun.Settings.ButtonRemap1 = 10;  // Space
   gun.Settings.ButtonRemap2 = 35;  // a
   RecordingKeySink keys;
-  for (std::uint16_t flags : Reports(kOverrun)) TranslateButtons(flags, gun, keys);
+  ButtonTranslator translator(keys);
+  for (std::uint16_t flags : Reports(kOverrun)) translator.TranslateButtons(flags, gun);
   // Button 2 is still down as far as the device says; the trigger's key is up.
   EXPECT_EQ(keys.Held, (std::set<std::tuple<std::uint16_t, bool>>{{0x1E, false}}));
 }

@@ -19,6 +19,7 @@ using testing::IsEmpty;
 class NoReports final : public MouseReportHandler {
  public:
   void OnRawMouseInput(const MouseReport&) override { ADD_FAILURE() << "a report"; }
+  void OnReportsEnd(std::string_view) override { ADD_FAILURE() << "an end of reports"; }
 };
 
 class EvdevMouseSourceTest : public testing::Test {

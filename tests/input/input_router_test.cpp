@@ -150,6 +150,41 @@ TEST_F(InputRouterTest, DisplayRunsOutsideTheLockTranslationInside) {
   EXPECT_FALSE(IsLockedElsewhere(router.DeviceLock()));
 }
 
+// A listed adapter whose reports end lets go of its keys, current or not;
+// the other adapters keep theirs.
+TEST_F(InputRouterTest, EndOfAnAdaptersReportsReleasesItsKeysOnly) {
+  Report(First(), Button1Down | Wheel);
+  Report(Second(), Button1Down);
+  m_router.OnReportsEnd("/dev/hidraw7");
+  m_router.OnReportsEnd("");
+  EXPECT_EQ(m_keys.Events.size(), 3u) << "another mouse's end changes nothing";
+  m_router.OnReportsEnd(Second().DevicePath);
+  m_router.OnReportsEnd(First().DevicePath);
+  EXPECT_THAT(m_keys.Events, ElementsAre(kSpaceDown, kUpArrowDown, kEscDown, kEscUp,
+                                         Up(0x20, 0x39), Up(0x26, 0x48, true)));
+  EXPECT_EQ(First().WheelHeld, 0);
+  EXPECT_THAT(m_keys.Held, IsEmpty());
+}
+
+TEST_F(InputRouterTest, ReleasingHeldKeysLetsGoOfEveryAdapter) {
+  Report(First(), Button1Down | Wheel);
+  Report(Second(), Button1Down);
+  m_router.ReleaseHeldKeys();
+  EXPECT_THAT(m_keys.Held, IsEmpty());
+  EXPECT_EQ(m_keys.Events.size(), 6u);
+  Report(First(), Button1Up);
+  Report(Second(), Button1Up);
+  EXPECT_EQ(m_keys.Events.size(), 6u) << "each key goes up once";
+}
+
+TEST_F(InputRouterTest, TheRouterLetsGoAsItGoes) {
+  {
+    InputRouter router(m_list, m_keys);
+    router.OnRawMouseInput({Button1Down, Second().DevicePath});
+  }
+  EXPECT_THAT(m_keys.Events, ElementsAre(kEscDown, kEscUp));
+}
+
 TEST_F(InputRouterTest, SimulatedReportsTakeTheSameWay) {
   SimulatedMouseSource mice;
   mice.WatchAdapters(m_adapters);
@@ -163,6 +198,17 @@ TEST_F(InputRouterTest, SimulatedReportsTakeTheSameWay) {
 
   mice.WatchAdapters({});
   EXPECT_FALSE(mice.Inject(First().DevicePath, Button1Up, m_router));
+}
+
+TEST_F(InputRouterTest, AnUnpluggedSimulatedMouseEndsItsReports) {
+  SimulatedMouseSource mice;
+  mice.WatchAdapters(m_adapters);
+  EXPECT_TRUE(mice.Inject(Second().DevicePath, Button1Down, m_router));
+  EXPECT_TRUE(mice.Unplug(Second().DevicePath, m_router));
+  EXPECT_FALSE(mice.Inject(Second().DevicePath, Button1Up, m_router)) << "gone";
+  EXPECT_FALSE(mice.Unplug(Second().DevicePath, m_router));
+  EXPECT_THAT(m_keys.Events, ElementsAre(kEscDown, kEscUp));
+  EXPECT_TRUE(mice.Inject(First().DevicePath, Button1Down, m_router)) << "the other stays";
 }
 
 }  // namespace

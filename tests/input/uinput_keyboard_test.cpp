@@ -79,11 +79,12 @@ TEST_F(UinputKeyboardTest, EachTransitionIsAKeyEventAndASync) {
 TEST_F(UinputKeyboardTest, TranslatedGunButtonsReachTheStream) {
   {
     UinputKeyboard keyboard(m_node);
+    ButtonTranslator translator(keyboard);
     GunDevice gun;
     gun.Settings.ButtonRemap1 = 1;   // Up arrow
     gun.Settings.ButtonRemap6 = 60;  // z
-    TranslateButtons(ButtonFlags::Button1Down | ButtonFlags::Wheel, gun, keyboard);
-    TranslateButtons(ButtonFlags::Button1Up, gun, keyboard);
+    translator.TranslateButtons(ButtonFlags::Button1Down | ButtonFlags::Wheel, gun);
+    translator.TranslateButtons(ButtonFlags::Button1Up, gun);
   }
   EXPECT_THAT(Stream(), testing::ElementsAre(Written{EV_KEY, KEY_UP, 1}, kSync,
                                              Written{EV_KEY, KEY_Z, 1}, kSync,
@@ -99,9 +100,10 @@ TEST(UinputKeyboardProblemTest, UnopenableNodeTurnsKeyPressesOff) {
   EXPECT_EQ(keyboard.Problem(),
             "Key presses are off: /nonexistent/uinput cannot be opened: No such file or "
             "directory. Install the udev rule (see README).");
+  ButtonTranslator translator(keyboard);
   GunDevice gun;
   gun.Settings.ButtonRemap6 = 10;
-  TranslateButtons(ButtonFlags::Wheel, gun, keyboard);
+  translator.TranslateButtons(ButtonFlags::Wheel, gun);
   EXPECT_EQ(gun.WheelHeld, 1);
 }
 

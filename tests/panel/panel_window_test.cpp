@@ -19,6 +19,8 @@
 #include "pages/wx/property_tab_ctrl.h"
 #include "panel/tray_icon.h"
 #include "panel/vantor_panel_dlg.h"
+#include "tests/input/recording_key_sink.h"
+#include "tests/skip_outside_ci.h"
 #include "wx_test_support.h"
 
 extern char** environ;
@@ -41,12 +43,6 @@ class RecordingDialogs : public DialogServices {
   }
   std::vector<std::string> captions;
   int chooserRuns = 0;
-};
-
-class NoKeys : public KeySink {
- public:
-  void SendKeyDown(std::uint16_t, std::uint16_t, bool) override {}
-  void SendKeyUp(std::uint16_t, std::uint16_t, bool) override {}
 };
 
 bool IsTopLevel(wxWindow* window) { return wxTopLevelWindows.Find(window) != nullptr; }
@@ -83,7 +79,7 @@ class PanelWindowTest : public testing::Test {
   std::filesystem::path profiles;
   SimulatedHidBus bus;
   SimulatedMouseSource mice;
-  NoKeys keys;
+  RecordingKeySink keys;
   RecordingDialogs dialogs;
   CVantorPanelDlg* panel = nullptr;
 };
@@ -174,6 +170,25 @@ TEST_F(PanelWindowTest, ExitEndsThePanel) {
   panel = nullptr;
 }
 
+// The window goes only once the loop is idle again; the keys go at once,
+// and the gun types nothing in between.
+TEST_F(PanelWindowTest, ExitLetsGoOfTheKeysTheGunHolds) {
+  Open();
+  GunSettings& settings = panel->Logic().CurrentDevice()->Settings;
+  settings.ButtonRemap1 = 10;  // Space
+  settings.ButtonRemap6 = 1;   // Up arrow
+  panel->SendSimulatedReport(ButtonFlags::Button1Down | ButtonFlags::Wheel);
+  ASSERT_EQ(keys.Held.size(), 2u);
+  Click(*panel->FindWindow(IDC_EXIT));
+  EXPECT_TRUE(keys.Held.empty());
+  panel->SendSimulatedReport(ButtonFlags::Button1Down);
+  EXPECT_TRUE(keys.Held.empty());
+  PumpEvents();
+  EXPECT_FALSE(IsTopLevel(panel));
+  panel = nullptr;
+  EXPECT_EQ(keys.Events.size(), 4u);
+}
+
 // The pages hold the controller's device table: when the window goes they
 // go first, while the table still has its entries.
 TEST_F(PanelWindowTest, PagesGoBeforeTheDeviceTableTheyRead) {
@@ -192,7 +207,7 @@ TEST_F(PanelWindowTest, PagesGoBeforeTheDeviceTableTheyRead) {
 
 // Without a notification area a hidden panel could never come back.
 TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
-  if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "a notification area is running";
+  if (CTrayIcon::HostAvailable()) SKIP_OUTSIDE_CI() << "a notification area is running";
   Open();
   panel->Close();
   PumpEvents();
@@ -206,7 +221,7 @@ TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
 class WithTrayHost : public PanelWindowTest {
  protected:
   void SetUp() override {
-    if (CTrayIcon::HostAvailable()) GTEST_SKIP() << "another notification area is running";
+    if (CTrayIcon::HostAvailable()) SKIP_OUTSIDE_CI() << "another notification area is running";
     char trayer[] = "trayer";
     char* argv[] = {trayer, nullptr};
     ASSERT_EQ(posix_spawnp(&m_trayer, "trayer", nullptr, nullptr, argv, environ), 0);
@@ -289,13 +304,6 @@ class MessageDrivenMice final : public MouseSource, public WindowMessageInput {
   std::vector<std::string> noProblems;
 };
 
-class TypedScanCodes final : public KeySink {
- public:
-  void SendKeyDown(std::uint16_t, std::uint16_t scanCode, bool) override { down.push_back(scanCode); }
-  void SendKeyUp(std::uint16_t, std::uint16_t, bool) override {}
-  std::vector<std::uint16_t> down;
-};
-
 TEST_F(PanelWindowTest, MessageDrivenMiceGetTheWindowAndEveryMessage) {
   GunSettings first = ProfileDefaultSettings(), second = ProfileDefaultSettings();
   first.ButtonRemap1 = 10;   // "Space", set-1 scan code 0x39
@@ -303,8 +311,7 @@ TEST_F(PanelWindowTest, MessageDrivenMiceGetTheWindowAndEveryMessage) {
   bus.Adapters()[0].Stored = EncodeSettingsReport(first);
   bus.Adapters()[1].Stored = EncodeSettingsReport(second);
   MessageDrivenMice messageMice;
-  TypedScanCodes typed;
-  panel = new CVantorPanelDlg({bus, messageMice, typed, dialogs, profiles, {}, nullptr});
+  panel = new CVantorPanelDlg({bus, messageMice, keys, dialogs, profiles, {}, nullptr});
   panel->Show();
   PumpEvents();
   EXPECT_EQ(messageMice.listenedOn, static_cast<void*>(panel->GetHandle()));
@@ -315,7 +322,8 @@ TEST_F(PanelWindowTest, MessageDrivenMiceGetTheWindowAndEveryMessage) {
   EXPECT_TRUE(pressed.IsLit(0)) << "the current adapter drives the display";
   panel->OnWindowMessage(MessageDrivenMice::kInput, 1, ButtonFlags::Button1Down);
   panel->OnWindowMessage(0x0200, 1, ButtonFlags::Button1Down);  // WM_MOUSEMOVE: not a report
-  EXPECT_THAT(typed.down, ElementsAre(0x39, 0x1E)) << "each adapter with its own remap";
+  EXPECT_THAT(keys.Events, ElementsAre(Down(0x20, 0x39), Down(0x41, 0x1E)))
+      << "each adapter with its own remap";
 }
 
 }  // namespace

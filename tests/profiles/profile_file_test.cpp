@@ -17,6 +17,7 @@
 #include "device/settings_fields.h"
 #include "profiles/profile_file.h"
 #include "tests/profiles/temp_folder.h"
+#include "tests/skip_outside_ci.h"
 #ifdef _WIN32
 #include "device/windows/system_message.h"
 #endif
@@ -391,7 +392,7 @@ TEST_P(ReadOnly, SaveReturnsFalseAndKeepsTheOldFile) {
   fs::permissions(folder / "p.ini", GetParam().file);
   fs::permissions(folder.Path(), GetParam().folder);
   const int result = SaveAsUnprivilegedUser(folder / "p.ini");
-  if (result == kCannotDropRoot) GTEST_SKIP() << "root cannot become an unprivileged user here";
+  if (result == kCannotDropRoot) SKIP_OUTSIDE_CI() << "root cannot become an unprivileged user here";
   EXPECT_EQ(result, kRefused);
   EXPECT_EQ(ReadFile(folder / "p.ini"), kDefaultProfileText);
   EXPECT_EQ(FilesIn(folder.Path()), std::vector<fs::path>{"p.ini"});

@@ -20,6 +20,7 @@
 #include "input/key_table.h"
 #include "input/linux/evdev_mouse_source.h"
 #include "input/linux/uinput_keyboard.h"
+#include "panel/panel_controller.h"
 #include "tests/vm/real_kernel.h"
 
 namespace vantor {
@@ -69,11 +70,7 @@ class RealInputTest : public testing::Test {
     ASSERT_TRUE(DiscoverDevices(bus, table));
     listed = ListedAdapters(table);
     ASSERT_EQ(listed.size(), each.size());
-    ASSERT_TRUE(keyboard.KeyPressesOn()) << keyboard.Problem();
-    const auto node = emu::WaitForInputNodeNamed(kVirtualKeyboardName, vm::kKernelWait);
-    ASSERT_TRUE(node) << "the virtual keyboard has no event node";
-    keyboardNode = ::open(node->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(keyboardNode, 0);
+    OpenKeyboardNode();
     mice.WatchAdapters(listed);
     EXPECT_TRUE(mice.Problems().empty()) << mice.Problems().front();
     ASSERT_EQ(mice.Fds().size(), each.size());
@@ -81,25 +78,41 @@ class RealInputTest : public testing::Test {
   }
 
   // One round of the panel's input loop: waits a little for a mouse report,
-  // routes what came, and adds what the virtual keyboard typed to keys.
-  void RunInputLoopOnce(std::vector<Key>& keys) {
+  // routes what came (to the router, or to handler when given), and adds
+  // what the virtual keyboard typed to keys.
+  void RunInputLoopOnce(std::vector<Key>& keys, MouseReportHandler* handler = nullptr) {
     std::vector<pollfd> fds{{keyboardNode, POLLIN, 0}};
     for (int fd : mice.Fds()) fds.push_back({fd, POLLIN, 0});
     if (::poll(fds.data(), fds.size(), 50) <= 0) return;
     for (std::size_t i = 1; i < fds.size(); ++i)
-      if (fds[i].revents && !mice.ReadReady(fds[i].fd, router)) ++droppedNodes;
+      if (fds[i].revents && !mice.ReadReady(fds[i].fd, handler ? *handler : router)) ++droppedNodes;
     input_event e;
     while (::read(keyboardNode, &e, sizeof e) == static_cast<ssize_t>(sizeof e))
       if (e.type == EV_KEY) keys.push_back({e.code, e.value});
   }
 
   // Runs the loop until count keys have been typed or the time is up.
-  std::vector<Key> KeysTyped(std::size_t count) {
+  std::vector<Key> KeysTyped(std::size_t count, MouseReportHandler* handler = nullptr) {
     std::vector<Key> keys;
     const auto deadline = std::chrono::steady_clock::now() + vm::kKernelWait;
     while (keys.size() < count && std::chrono::steady_clock::now() < deadline)
-      RunInputLoopOnce(keys);
+      RunInputLoopOnce(keys, handler);
     return keys;
+  }
+
+  void OpenKeyboardNode() {
+    ASSERT_TRUE(keyboard.KeyPressesOn()) << keyboard.Problem();
+    const auto node = emu::WaitForInputNodeNamed(kVirtualKeyboardName, vm::kKernelWait);
+    ASSERT_TRUE(node) << "the virtual keyboard has no event node";
+    keyboardNode = ::open(node->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(keyboardNode, 0);
+  }
+
+  // Whether a report waits unread on every node the mice are watched on.
+  bool ReportsWaitUnread() const {
+    std::vector<pollfd> fds;
+    for (int fd : mice.Fds()) fds.push_back({fd, POLLIN, 0});
+    return !fds.empty() && ::poll(fds.data(), fds.size(), 0) == static_cast<int>(fds.size());
   }
 
   // The keys the virtual keyboard holds down now, as the kernel sees them.
@@ -187,6 +200,64 @@ TEST_F(RealInputTest, UnplugWhileReadingDropsTheNodeAndReleasesItsKeys) {
   })) << "the gone adapter's node is still watched";
   EXPECT_EQ(droppedNodes, 1);
   EXPECT_EQ(typed, (std::vector<Key>{{KEY_A, 0}, {KEY_UP, 0}}));
+  EXPECT_EQ(KeysHeld(), std::vector<int>{});
+}
+
+// The panel's own logic over the real nodes, without a window.
+class NoWindow final : public PanelView {
+ public:
+  void ClearDeviceList() override {}
+  void AppendDevice(const std::string&) override {}
+  void SelectDevice(int) override {}
+  void StorePagesToDevice() override {}
+  void RefillPages() override {}
+  void ClearProfiles() override {}
+  void AppendProfile(const std::string&) override {}
+  void SelectProfile(int) override {}
+  void ShowMessage(const PanelMessage&) override {}
+  std::optional<std::filesystem::path> ChooseProfileToSave(const std::filesystem::path&) override {
+    return std::nullopt;
+  }
+  void ShowDiagnostics(const std::vector<std::string>&) override {}
+};
+
+class RealPanelInputTest : public RealInputTest {
+ protected:
+  void StartPanel() {
+    adapters.push_back(vm::PlugAdapter(WithRemaps()));
+    ASSERT_TRUE(adapters.back().Adapter);
+    OpenKeyboardNode();
+    panel.Start();
+    ASSERT_EQ(panel.DeviceList().size(), 1u);
+    ASSERT_EQ(mice.Fds().size(), 1u);
+  }
+  MouseReportHandler* Handler() { return &panel.InputHandler(); }
+
+  NoWindow window;
+  PanelController panel{bus, mice, keyboard, window, std::nullopt};
+};
+
+// Refresh closes the event nodes with what they hold unread: a release
+// lost that way must not leave its key down.
+TEST_F(RealPanelInputTest, RefreshWhileAReleaseWaitsUnreadLetsGoOfItsKey) {
+  StartPanel();
+  ASSERT_TRUE(adapters[0].Adapter->SendMouse({0b001}));
+  EXPECT_EQ(KeysTyped(1, Handler()), (std::vector<Key>{{KEY_SPACE, 1}}));
+  ASSERT_TRUE(adapters[0].Adapter->SendMouse({0b000}));
+  ASSERT_TRUE(vm::WaitUntil([&] { return ReportsWaitUnread(); })) << "the release never came";
+  panel.OnRefresh();
+  ASSERT_EQ(mice.Fds().size(), 1u) << "watched afresh";
+  EXPECT_EQ(KeysTyped(1, Handler()), (std::vector<Key>{{KEY_SPACE, 0}}));
+  EXPECT_EQ(KeysHeld(), std::vector<int>{});
+}
+
+TEST_F(RealPanelInputTest, ExitWhileTheGunHoldsKeysLetsGoOfThem) {
+  StartPanel();
+  ASSERT_TRUE(adapters[0].Adapter->SendMouse({0b010, 0, 0, 1}));
+  EXPECT_EQ(KeysTyped(2, Handler()), (std::vector<Key>{{KEY_A, 1}, {KEY_UP, 1}}));
+  panel.OnExit();
+  EXPECT_TRUE(mice.Fds().empty()) << "nothing listened to after Exit";
+  EXPECT_EQ(KeysTyped(2, Handler()), (std::vector<Key>{{KEY_A, 0}, {KEY_UP, 0}}));
   EXPECT_EQ(KeysHeld(), std::vector<int>{});
 }
 

@@ -15,6 +15,11 @@
 #include "device/gun_device.h"
 #include "device/hid_bus.h"
 
+namespace vantor {
+class InputRouter;
+class MouseSource;
+}  // namespace vantor
+
 namespace vantor::cli {
 
 inline constexpr int kExitOk = 0;
@@ -81,5 +86,11 @@ int RunList(Session&, std::span<const std::string>, std::ostream&, std::ostream&
 int RunShow(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunProfile(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
 int RunRemap(Session&, std::span<const std::string>, std::ostream&, std::ostream&);
+
+class RemapLoop;
+
+// The heart of "remap": the mice's reports go to router until the user
+// stops the loop (Ctrl+C, SIGTERM); then every key still held goes up.
+void TypeUntilStopped(RemapLoop& loop, MouseSource& mice, InputRouter& router, std::ostream& err);
 
 }  // namespace vantor::cli

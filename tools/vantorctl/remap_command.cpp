@@ -37,6 +37,12 @@ void PrintRemaps(const std::vector<GunDevice*>& adapters, std::ostream& out) {
 
 }  // namespace
 
+void TypeUntilStopped(RemapLoop& loop, MouseSource& mice, InputRouter& router, std::ostream& err) {
+  loop.Run(mice, router, err);
+  // The gun's buttons may still be down; their keys must not be.
+  router.ReleaseHeldKeys();
+}
+
 int RunRemap(Session& session, std::span<const std::string> args, std::ostream& out,
              std::ostream& err) {
   if (!args.empty()) {
@@ -65,7 +71,7 @@ int RunRemap(Session& session, std::span<const std::string> args, std::ostream& 
   PrintRemaps(adapters, out);
   if (session.Simulated()) out << kSimulatedNoInput << '\n';
   out << kRunning << std::endl;
-  loop->Run(*mice, router, err);
+  TypeUntilStopped(*loop, *mice, router, err);
   out << kStopped << '\n';
   return kExitOk;
 }
