@@ -51,10 +51,11 @@ class WindowMessageInput {
   virtual void ListenOn(void* window) = 0;
 
   // One message of that window, as its window procedure got it. A mouse
-  // report of a watched adapter goes to handler, and the handler must not
-  // call WatchAdapters. True when the message was a mouse report. The
-  // window procedure passes every message on as usual afterwards: the mouse
-  // input itself reaches the applications unchanged.
+  // report of a watched adapter goes to handler, and a watched mouse that
+  // went away ends with handler.OnReportsEnd; the handler must not call
+  // WatchAdapters. True when the message was the source's. The window
+  // procedure passes every message on as usual afterwards: the mouse input
+  // itself reaches the applications unchanged.
   virtual bool OnWindowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
                                MouseReportHandler& handler) = 0;
 };
