@@ -100,9 +100,16 @@ void CVantorPanelDlg::CreateControls() {
 // The problem sentences, when there are any, go under everything else and
 // the window grows by them.
 void CVantorPanelDlg::LayOut() {
+  // The size grown for the sentences of an earlier layout must not count:
+  // the window is measured from the template every time.
+  SetMinClientSize(wxDefaultSize);
   m_layout.Place();
-  if (!m_diagnostics->IsShown()) return;
-  const wxSize client = GetClientSize();
+  const wxSize client(m_layout.Grown().Window.Width, m_layout.Grown().Window.Height);
+  if (!m_diagnostics->IsShown()) {
+    SetMinClientSize(client);
+    SetClientSize(client);
+    return;
+  }
   const int margin = ConvertDialogToPixels(wxSize(kMargin, 0)).x;
   m_diagnostics->SetLabel(m_diagnostics->GetLabel());  // undo an earlier wrap
   m_diagnostics->Wrap(client.x - 2 * margin);
@@ -120,8 +127,19 @@ void CVantorPanelDlg::OnSubmitSettings(wxCommandEvent&) { m_logic.OnSubmitSettin
 
 void CVantorPanelDlg::OnRefresh(wxCommandEvent&) { m_logic.OnRefresh(); }
 
-void CVantorPanelDlg::OnSelchangeProfile(wxCommandEvent&) {
-  m_logic.OnSelchangeProfile(m_profileCombo->GetSelection());
+void CVantorPanelDlg::OnSelchangeProfile(wxCommandEvent& event) {
+  m_logic.OnSelchangeProfile(event.GetSelection());
+  // GTK reports a choice only when it changes the combo's chosen entry: the
+  // field keeps the name but no entry stays chosen, so choosing the same
+  // profile again loads it again.
+  const wxString shown = m_profileCombo->GetStringSelection();
+  CallAfter([this, shown] { ShowProfileName(shown); });
+}
+
+void CVantorPanelDlg::ShowProfileName(const wxString& name) {
+  m_profileCombo->ChangeValue(name);
+  if (m_profileCombo->GetSelection() != wxNOT_FOUND) m_profileCombo->SetSelection(wxNOT_FOUND);
+  m_profileCombo->ChangeValue(name);
 }
 
 void CVantorPanelDlg::OnSaveProfileAs(wxCommandEvent&) { m_logic.OnSaveProfileAs(); }
@@ -183,9 +201,11 @@ void CVantorPanelDlg::RefillPages() {
 
 void CVantorPanelDlg::ClearProfiles() { m_profileCombo->Clear(); }
 void CVantorPanelDlg::AppendProfile(const std::string& name) { m_profileCombo->Append(WxText(name)); }
+// The name is shown with no entry chosen, so that choosing any entry, the
+// shown one too, is a change that GTK reports.
 void CVantorPanelDlg::SelectProfile(int index) {
   if (index >= 0 && static_cast<unsigned>(index) < m_profileCombo->GetCount())
-    m_profileCombo->SetSelection(index);  // sends no selection event
+    ShowProfileName(m_profileCombo->GetString(static_cast<unsigned>(index)));
 }
 
 void CVantorPanelDlg::ShowMessage(const PanelMessage& message) { m_platform.Dialogs.ShowMessage(this, message); }

@@ -101,6 +101,7 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void CreateControls();
   void LayOut();
   void OnClose(wxCloseEvent& event);
+  void ShowProfileName(const wxString& name);
 
   PanelPlatform m_platform;
   PanelController m_logic;
