@@ -69,7 +69,8 @@ void CVantorPanelDlg::OnInitDialog() {
   m_pageTabs->InfoPage().SetAboutCommand([this] { RunAboutBox(this); });
   LayOut();
 
-  m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); }, [this] { OnExit(); });
+  m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); },
+                                           [this] { RestoreFromTray(); }, [this] { OnExit(); });
   m_trayIcon->SetIcon(AppIcon(), WxText(panel_text::kTrayTooltip));
 
   Bind(wxEVT_LISTBOX, &CVantorPanelDlg::OnSelchangeDeviceList, this, IDC_DEVICE_LIST);
@@ -79,6 +80,10 @@ void CVantorPanelDlg::OnInitDialog() {
   Bind(wxEVT_COMBOBOX, &CVantorPanelDlg::OnSelchangeProfile, this, IDC_PROFILE_COMBO);
   Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSaveProfileAs, this, IDC_SAVE_PROFILE_AS);
   Bind(wxEVT_CLOSE_WINDOW, &CVantorPanelDlg::OnClose, this);
+  Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
+    if (!event.IsIconized()) m_inTray = false;  // restored from the taskbar
+    event.Skip();
+  });
   SwallowEnterAndEscape(*this);
 }
 
@@ -145,20 +150,30 @@ void CVantorPanelDlg::ShowProfileName(const wxString& name) {
 void CVantorPanelDlg::OnSaveProfileAs(wxCommandEvent&) { m_logic.OnSaveProfileAs(); }
 
 // Without a notification area a hidden panel could never be brought back,
-// so the panel is minimised instead.
+// so the panel is minimised instead. A restore from the taskbar ends the
+// tray state too (see the iconize handler), so the next close puts the panel
+// away again.
 void CVantorPanelDlg::OnTrayToggle() {
-  m_inTray = !m_inTray;
+  if (!m_inTray)
+    PutInTray();
+  else
+    RestoreFromTray();
+}
+
+void CVantorPanelDlg::PutInTray() {
+  m_inTray = true;
   const bool canHide = CTrayIcon::HostAvailable() && m_trayIcon && m_trayIcon->IsIconInstalled();
-  if (m_inTray) {
-    if (canHide)
-      Hide();
-    else
-      Iconize(true);
-  } else {
-    Iconize(false);
-    Show();
-    Raise();
-  }
+  if (canHide)
+    Hide();
+  else
+    Iconize(true);
+}
+
+void CVantorPanelDlg::RestoreFromTray() {
+  m_inTray = false;
+  Iconize(false);
+  Show();
+  Raise();
 }
 
 void CVantorPanelDlg::OnClose(wxCloseEvent& event) {

@@ -219,6 +219,22 @@ TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
   EXPECT_FALSE(panel->InTray());
 }
 
+// Restored from the taskbar by the window manager, the panel goes away again
+// on the very next click of the close box.
+TEST_F(PanelWindowTest, CloseAfterARestoreFromTheTaskbarPutsThePanelAwayAgain) {
+  Open();
+  panel->Close();
+  PumpEvents();
+  ASSERT_TRUE(panel->InTray());
+  wxIconizeEvent restored(panel->GetId(), false);
+  restored.SetEventObject(panel);
+  panel->GetEventHandler()->ProcessEvent(restored);
+  EXPECT_FALSE(panel->InTray());
+  panel->Close();
+  PumpEvents();
+  EXPECT_TRUE(panel->InTray()) << "one click is enough";
+}
+
 // trayer is a notification area; the test starts its own and stops it.
 class WithTrayHost : public PanelWindowTest {
  protected:
@@ -249,6 +265,22 @@ TEST_F(WithTrayHost, CloseHidesToTheNotificationAreaAndToggleBringsItBack) {
   panel->OnTrayToggle();
   PumpEvents();
   EXPECT_TRUE(panel->IsShown());
+}
+
+// GTK reports both clicks of a double click on the icon; each shows the
+// panel, so it ends up shown, not hidden again.
+TEST_F(WithTrayHost, EveryClickOnTheIconShowsThePanel) {
+  Open();
+  panel->Close();
+  PumpEvents();
+  ASSERT_FALSE(panel->IsShown());
+  for (int click = 0; click < 2; ++click) {
+    wxTaskBarIconEvent event(wxEVT_TASKBAR_LEFT_DCLICK, &panel->TrayIcon());
+    panel->TrayIcon().ProcessEvent(event);
+  }
+  PumpEvents();
+  EXPECT_TRUE(panel->IsShown());
+  EXPECT_FALSE(panel->InTray());
 }
 
 class NoAdapterWindowTest : public PanelWindowTest {
