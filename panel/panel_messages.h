@@ -7,6 +7,7 @@
 namespace vantor::panel_text {
 
 inline constexpr std::string_view kCaption = "Vantor Control Panel";
+inline constexpr std::string_view kAppName = "VantorPanel";
 inline constexpr std::string_view kSimulatedSuffix = " (simulated)";
 inline constexpr std::string_view kDeviceListLabel = "Vantor to Examine :";
 inline constexpr std::string_view kProfilesLabel = "Profiles";

@@ -20,6 +20,7 @@
 #include "panel/panel_messages.h"
 #include "panel/panel_options.h"
 #include "panel/vantor_panel_dlg.h"
+#include "pages/wx/wx_text.h"
 #include "profiles/profile_folder.h"
 
 namespace vantor {
@@ -29,7 +30,12 @@ bool g_noDisplay = false;
 
 class CVantorPanelApp final : public wxApp {
  public:
-  explicit CVantorPanelApp(PanelCommandLine options) : m_options(std::move(options)) {}
+  // Message boxes are captioned with the display name ("VantorPanel Error"),
+  // which wx would otherwise make from the program file's name.
+  explicit CVantorPanelApp(PanelCommandLine options) : m_options(std::move(options)) {
+    SetAppName(WxText(panel_text::kAppName));
+    SetAppDisplayName(WxText(panel_text::kAppName));
+  }
 
   // Without a display GTK cannot start, and wx's own complaint would try to
   // open a message box on the display that is not there (and die of it).
