@@ -102,10 +102,10 @@ bool HidrawBus::Enumerate(std::vector<HidCollectionInfo>& collections) {
   return true;
 }
 
-HidHandle HidrawBus::Open(const std::string& path, std::string* reason) {
+HidHandle HidrawBus::Open(const std::string& path, int* error) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    if (reason) *reason = std::strerror(errno);
+    if (error) *error = errno;
     return kInvalidHandle;
   }
   return fd;

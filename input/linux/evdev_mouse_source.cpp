@@ -69,7 +69,7 @@ void EvdevMouseSource::OpenNodesOf(const std::string& adapterPath) {
     }
     if (!device) {
       if (firstFailure.empty())
-        firstFailure = ButtonsCannotOpenMessage(adapterPath, path, std::strerror(error));
+        firstFailure = ButtonsCannotOpenMessage(adapterPath, path, error);
       continue;
     }
     auto node = std::make_unique<Node>();

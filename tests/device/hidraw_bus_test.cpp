@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 
@@ -71,10 +73,10 @@ TEST_F(FakeSysfs, OneNodeYieldsBothCollectionsOnOnePath) {
   EXPECT_EQ(found[1].Usage, kSettingsUsage);
 
   HidrawBus bus = Bus();
-  std::string reason;
-  const HidHandle a = bus.Open(found[0].Path, &reason);
-  const HidHandle b = bus.Open(found[1].Path, &reason);
-  EXPECT_NE(a, kInvalidHandle) << reason;
+  int error = 0;
+  const HidHandle a = bus.Open(found[0].Path, &error);
+  const HidHandle b = bus.Open(found[1].Path, &error);
+  EXPECT_NE(a, kInvalidHandle) << std::strerror(error);
   EXPECT_NE(b, kInvalidHandle) << "each collection opens its own descriptor";
   EXPECT_NE(a, b);
   bus.Close(a);
@@ -120,7 +122,8 @@ TEST_F(FakeSysfs, AdapterNodeThatCannotBeOpenedIsReported) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(DescribeProblem(problems[0]),
             "Adapter at " + Dev("hidraw3") +
-                " cannot be opened: No such file or directory. Install the udev rule (see README).");
+                " cannot be opened: No such file or directory. The adapter is gone: plug it in and press "
+                "Refresh.");
 }
 
 TEST_F(FakeSysfs, NodeThatIsNotHidrawFailsTheSettingsRead) {
