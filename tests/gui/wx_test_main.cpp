@@ -20,8 +20,9 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 
 class WxEnvironment : public testing::Environment {
  public:
-  // wx sees only the program name; the arguments are GoogleTest's.
-  explicit WxEnvironment(char** argv) : m_argv(argv) {}
+  // wx sees only the program name, when there is one; the arguments are
+  // GoogleTest's.
+  WxEnvironment(int argc, char** argv) : m_argc(argc > 0 ? 1 : 0), m_argv(argv) {}
 
   void SetUp() override {
     wxApp::SetInstance(new wxApp);
@@ -41,7 +42,7 @@ class WxEnvironment : public testing::Environment {
   }
 
  private:
-  int m_argc = 1;
+  int m_argc;
   char** m_argv;
   bool m_started = false;
 };
@@ -50,6 +51,6 @@ class WxEnvironment : public testing::Environment {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  testing::AddGlobalTestEnvironment(new WxEnvironment(argv));
+  testing::AddGlobalTestEnvironment(new WxEnvironment(argc, argv));
   return RUN_ALL_TESTS();
 }
