@@ -84,7 +84,9 @@ class CVantorPanelApp final : public wxApp {
 }  // namespace vantor
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  // A program started without even its own name (argc 0) has no arguments.
+  const std::vector<std::string> args =
+      argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
   std::string error;
   auto options = vantor::ParsePanelCommandLine(args, error);
   if (!options) {
@@ -96,7 +98,8 @@ int main(int argc, char** argv) {
   if (!instance) return 0;
 
   wxApp::SetInstance(new vantor::CVantorPanelApp(std::move(*options)));
-  int wxArgc = 1;
+  // wx sees only the program's name, when there is one.
+  int wxArgc = argc > 0 ? 1 : 0;
   const int status = wxEntry(wxArgc, argv);
   if (vantor::g_noDisplay) {
     std::cerr << vantor::panel_text::kNoDisplay << '\n';

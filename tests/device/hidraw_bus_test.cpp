@@ -9,6 +9,7 @@
 #include "device/adapter_facts.h"
 #include "device/discovery.h"
 #include "device/linux/hidraw_bus.h"
+#include "tests/support/failing_readdir.h"
 
 namespace vantor {
 namespace {
@@ -97,6 +98,22 @@ TEST_F(FakeSysfs, NodesComeInNumericOrderAndForeignIdsAreKept) {
   EXPECT_EQ(found[1].Path, Dev("hidraw2"));
   EXPECT_EQ(found[2].Path, Dev("hidraw2"));
   EXPECT_EQ(found[3].Path, Dev("hidraw10"));
+}
+
+TEST_F(FakeSysfs, AListingThatFailsHalfWayFailsTheEnumeration) {
+  for (const char* name : {"hidraw0", "hidraw1", "hidraw2"})
+    AddNode(name, kAdapterUevent, kAdapterReportDescriptor);
+  HidrawBus bus = Bus();
+  std::vector<HidCollectionInfo> found;
+  bool enumerated = true;
+  {
+    // Three of the five entries, so at least one node comes before the error.
+    const ReaddirFailure failure(3);
+    EXPECT_NO_THROW(enumerated = bus.Enumerate(found));
+    EXPECT_GT(failure.Failures(), 0u);
+  }
+  EXPECT_FALSE(enumerated);
+  EXPECT_THAT(found, IsEmpty());
 }
 
 TEST_F(FakeSysfs, TruncatedDescriptorAndMissingIdentityAreSafe) {

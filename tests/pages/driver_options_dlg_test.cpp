@@ -21,7 +21,7 @@ class DriverOptionsPageTest : public PagesTest {
   // Types into the row's text box and leaves it, as a user would.
   void Type(Option option, const wxString& text) {
     Grid().SelectProperty(&Page().Item(option), true);
-    auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+    auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
     ASSERT_NE(box, nullptr);
     box->SetValue(text);  // sends the text event that marks the edit
     Grid().CommitChangesFromEditor();
@@ -109,7 +109,7 @@ TEST_F(DriverOptionsPageTest, TypedNonNumberKeepsThePreviousValueWithoutAMessage
 TEST_F(DriverOptionsPageTest, TypedButUncommittedEditCountsAtTheStore) {
   Open();
   Grid().SelectProperty(&Page().Item(kX), true);
-  auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+  auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
   ASSERT_NE(box, nullptr);
   box->SetValue("1234");
   Tabs().StorePagesToDevice();
@@ -119,8 +119,8 @@ TEST_F(DriverOptionsPageTest, TypedButUncommittedEditCountsAtTheStore) {
 TEST_F(DriverOptionsPageTest, SensitivitySliderAndTextBoxGoTogether) {
   Open();
   Grid().SelectProperty(&Page().Item(kSensitivity), true);
-  auto* slider = wxDynamicCast(Grid().GetEditorControlSecondary(), wxSlider);
-  auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+  auto* slider = dynamic_cast<wxSlider*>(Grid().GetEditorControlSecondary());
+  auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
   ASSERT_NE(slider, nullptr);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(slider->GetMin(), 0);
