@@ -34,6 +34,10 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$(head -n1 "$number_file")"
 fi
 
+# Sanitizers and fuzzers: the suite again under ASan and UBSan, then each
+# fuzz target for 30 s (see README, "Sanitizers and fuzzers").
+tests/sanitize_and_fuzz.sh
+
 cd build/test
 ctest --output-on-failure -j"$(nproc)" | tee ctest.log
 # ctest shows a passing test's output only on request; the VM's own results

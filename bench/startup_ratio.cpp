@@ -48,7 +48,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc < 5) {
-    std::fprintf(stderr, "usage: %s RUNS PANEL_COMMAND... -- BASELINE_COMMAND...\n", argv[0]);
+    std::fprintf(stderr, "usage: startup_ratio RUNS PANEL_COMMAND... -- BASELINE_COMMAND...\n");
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[1]));

@@ -1,6 +1,9 @@
 #include "device/discovery.h"
 
+#include <cstring>
+
 #include "device/adapter_facts.h"
+#include "device/node_remedy.h"
 #include "device/settings_report.h"
 
 namespace vantor {
@@ -19,8 +22,11 @@ void ReleaseEntry(HidBus& bus, GunDevice& entry) {
 }  // namespace
 
 std::string DescribeProblem(const DeviceProblem& problem) {
-  return "Adapter at " + problem.Path + " cannot be opened: " + problem.Reason +
-         ". Install the udev rule (see README).";
+  std::string text = "Adapter at " + problem.Path + " cannot be opened: " +
+                     std::strerror(problem.Error) + ".";
+  const std::string_view remedy = OpenRemedy(NodeKind::AdapterSettings, problem.Error);
+  if (!remedy.empty()) text.append(" ").append(remedy);
+  return text;
 }
 
 bool DiscoverDevices(HidBus& bus, DeviceTable& table,
@@ -37,10 +43,10 @@ bool DiscoverDevices(HidBus& bus, DeviceTable& table,
     if (!IsAdapter(collection)) continue;
 
     GunDevice& slot = (*entries)[filled];
-    std::string reason;
-    slot.DeviceHandle = bus.Open(collection.Path, &reason);
+    int error = 0;
+    slot.DeviceHandle = bus.Open(collection.Path, &error);
     bool ok = slot.DeviceHandle != kInvalidHandle;
-    if (!ok && problems) problems->push_back({collection.Path, reason});
+    if (!ok && problems) problems->push_back({collection.Path, error});
     if (ok) {
       slot.DevicePath = collection.Path;
       slot.Attributes = {collection.VendorID, collection.ProductID};

@@ -13,11 +13,11 @@ namespace vantor {
 // An adapter collection that was there but could not be used.
 struct DeviceProblem {
   std::string Path;
-  std::string Reason;  // in the system's words, "Permission denied"
+  int Error = 0;  // the system's error number, EACCES
 };
 
 // "Adapter at /dev/hidraw3 cannot be opened: Permission denied. Install the
-// udev rule (see README)."
+// udev rule (see README).", the remedy following the error.
 std::string DescribeProblem(const DeviceProblem& problem);
 
 // Opens every collection with the adapter's IDs, at most kMaxEntries of

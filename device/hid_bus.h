@@ -35,9 +35,9 @@ class HidBus {
 
   // Opens a collection's path for feature reports, shared with every other
   // reader (never exclusive, never grabbing the input stream). On failure
-  // returns kInvalidHandle and, when asked, a short reason in the words of
-  // the system ("Permission denied").
-  virtual HidHandle Open(const std::string& path, std::string* reason) = 0;
+  // returns kInvalidHandle and, when asked, the system's error number
+  // (EACCES), which says both why and what to do about it.
+  virtual HidHandle Open(const std::string& path, int* error) = 0;
 
   // Fetches a feature report. report[0] holds the report ID to fetch on
   // entry; on success the report, ID included, is in report. Returns the

@@ -47,12 +47,12 @@ void SimulatedHidBus::AddCollection(HidCollectionInfo collection) {
   m_extraCollections.push_back(std::move(collection));
 }
 
-HidHandle SimulatedHidBus::Open(const std::string& path, std::string* reason) {
+HidHandle SimulatedHidBus::Open(const std::string& path, int* error) {
   m_openedPaths.push_back(path);
   auto adapter = std::find_if(m_adapters.begin(), m_adapters.end(),
                               [&](const auto& a) { return a.Path == path; });
-  if (adapter != m_adapters.end() && !adapter->OpenFailure.empty()) {
-    if (reason) *reason = adapter->OpenFailure;
+  if (adapter != m_adapters.end() && adapter->OpenFailure != 0) {
+    if (error) *error = adapter->OpenFailure;
     return kInvalidHandle;
   }
   const HidHandle handle = m_nextHandle++;

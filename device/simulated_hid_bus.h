@@ -21,7 +21,7 @@ struct SimulatedAdapter {
   std::string Path;
   SettingsReport Stored{};
   // Failure injection.
-  std::string OpenFailure;   // non-empty: Open fails with this reason
+  int OpenFailure = 0;   // an error number: Open fails with it
   bool RefuseGet = false;
   bool RefuseSet = false;
   int ReplyLength = static_cast<int>(kSettingsReportSize);  // bytes answered
@@ -40,7 +40,7 @@ class SimulatedHidBus final : public HidBus {
                            std::filesystem::path stateFile = {});
 
   bool Enumerate(std::vector<HidCollectionInfo>& collections) override;
-  HidHandle Open(const std::string& path, std::string* reason) override;
+  HidHandle Open(const std::string& path, int* error) override;
   int GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
   bool SetFeature(HidHandle handle,
                   std::span<const std::uint8_t> report) override;

@@ -7,6 +7,7 @@
 namespace vantor::panel_text {
 
 inline constexpr std::string_view kCaption = "Vantor Control Panel";
+inline constexpr std::string_view kAppName = "VantorPanel";
 inline constexpr std::string_view kSimulatedSuffix = " (simulated)";
 inline constexpr std::string_view kDeviceListLabel = "Vantor to Examine :";
 inline constexpr std::string_view kProfilesLabel = "Profiles";
@@ -14,6 +15,11 @@ inline constexpr std::string_view kSubmitButton = "Submit Settings";
 inline constexpr std::string_view kExitButton = "Exit";
 inline constexpr std::string_view kRefreshButton = "Refresh";
 inline constexpr std::string_view kSaveProfileButton = "Save Profile As";
+
+inline constexpr std::string_view kNoDisplay =
+    "VantorPanel needs a graphical display: DISPLAY or WAYLAND_DISPLAY is not set or cannot be "
+    "opened.";
+inline constexpr int kNoDisplayExitCode = 1;
 
 inline constexpr std::string_view kTrayTooltip = "Vantor Control Panel";
 inline constexpr std::string_view kTrayToggle = "Minimize/Maximize To Tray...";

@@ -35,7 +35,7 @@ CSimulatedGunDlg::CSimulatedGunDlg(wxWindow* parent,
     });
     row->Add(button, 0, wxALL, 4);
   };
-  for (int n = 1; n <= 5; ++n)
+  for (std::size_t n = 1; n <= kMouseButtonCount; ++n)
     addButton(std::to_string(n), ButtonDownFlag(n), ButtonUpFlag(n));
   addButton(kWheelCaption, ButtonFlags::Wheel, 0);
   SetSizerAndFit(row);

@@ -4,8 +4,9 @@
 
 namespace vantor {
 
-CTrayIcon::CTrayIcon(std::function<void()> onToggle, std::function<void()> onExit)
-    : m_onToggle(std::move(onToggle)), m_onExit(std::move(onExit)) {
+CTrayIcon::CTrayIcon(std::function<void()> onToggle, std::function<void()> onShow,
+                     std::function<void()> onExit)
+    : m_onToggle(std::move(onToggle)), m_onShow(std::move(onShow)), m_onExit(std::move(onExit)) {
   Bind(wxEVT_MENU, &CTrayIcon::OnToggle, this, ID_TRAY_TOGGLE);
   Bind(wxEVT_MENU, &CTrayIcon::OnExit, this, ID_TRAY_EXIT);
   Bind(wxEVT_TASKBAR_LEFT_DCLICK, &CTrayIcon::OnIconClick, this);

@@ -1,7 +1,7 @@
 // The panel's icon in the notification area, with its two-command menu. A
-// click or double click toggles the panel as the first command does (GTK
-// reports a click as a double click when the click is not handled), since GTK
-// cannot mark a default menu item.
+// click on the icon brings the panel back (GTK reports every click of a
+// double click, so toggling there would hide it again at once); the menu's
+// first command toggles.
 #pragma once
 
 #include <wx/menu.h>
@@ -16,7 +16,8 @@ class CTrayIcon final : public wxTaskBarIcon {
   // Our own ids for the menu's two commands.
   enum { ID_TRAY_TOGGLE = wxID_HIGHEST + 775, ID_TRAY_EXIT = wxID_HIGHEST + 776 };
 
-  CTrayIcon(std::function<void()> onToggle, std::function<void()> onExit);
+  CTrayIcon(std::function<void()> onToggle, std::function<void()> onShow,
+            std::function<void()> onExit);
 
   // A notification area to put the icon in exists now.
   static bool HostAvailable() { return wxTaskBarIcon::IsAvailable(); }
@@ -27,9 +28,10 @@ class CTrayIcon final : public wxTaskBarIcon {
  private:
   void OnToggle(wxCommandEvent&) { m_onToggle(); }
   void OnExit(wxCommandEvent&) { m_onExit(); }
-  void OnIconClick(wxTaskBarIconEvent&) { m_onToggle(); }
+  void OnIconClick(wxTaskBarIconEvent&) { m_onShow(); }
 
   std::function<void()> m_onToggle;
+  std::function<void()> m_onShow;
   std::function<void()> m_onExit;
 };
 

@@ -78,7 +78,8 @@ void CVantorPanelDlg::OnInitDialog() {
   LayOut();
   if (WindowMessageInput* messages = m_platform.Mice.WindowMessages()) messages->ListenOn(GetHandle());
 
-  m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); }, [this] { OnExit(); });
+  m_trayIcon = std::make_unique<CTrayIcon>([this] { OnTrayToggle(); },
+                                           [this] { RestoreFromTray(); }, [this] { OnExit(); });
   m_trayIcon->SetIcon(AppIcon(), WxText(panel_text::kTrayTooltip));
 
   Bind(wxEVT_LISTBOX, &CVantorPanelDlg::OnSelchangeDeviceList, this, IDC_DEVICE_LIST);
@@ -88,6 +89,10 @@ void CVantorPanelDlg::OnInitDialog() {
   Bind(wxEVT_COMBOBOX, &CVantorPanelDlg::OnSelchangeProfile, this, IDC_PROFILE_COMBO);
   Bind(wxEVT_BUTTON, &CVantorPanelDlg::OnSaveProfileAs, this, IDC_SAVE_PROFILE_AS);
   Bind(wxEVT_CLOSE_WINDOW, &CVantorPanelDlg::OnClose, this);
+  Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
+    if (!event.IsIconized()) m_inTray = false;  // restored from the taskbar
+    event.Skip();
+  });
   SwallowEnterAndEscape(*this);
 }
 
@@ -109,9 +114,16 @@ void CVantorPanelDlg::CreateControls() {
 // The problem sentences, when there are any, go under everything else and
 // the window grows by them.
 void CVantorPanelDlg::LayOut() {
+  // The size grown for the sentences of an earlier layout must not count:
+  // the window is measured from the template every time.
+  SetMinClientSize(wxDefaultSize);
   m_layout.Place();
-  if (!m_diagnostics->IsShown()) return;
-  const wxSize client = GetClientSize();
+  const wxSize client(m_layout.Grown().Window.Width, m_layout.Grown().Window.Height);
+  if (!m_diagnostics->IsShown()) {
+    SetMinClientSize(client);
+    SetClientSize(client);
+    return;
+  }
   const int margin = ConvertDialogToPixels(wxSize(kMargin, 0)).x;
   m_diagnostics->SetLabel(m_diagnostics->GetLabel());  // undo an earlier wrap
   m_diagnostics->Wrap(client.x - 2 * margin);
@@ -129,27 +141,48 @@ void CVantorPanelDlg::OnSubmitSettings(wxCommandEvent&) { m_logic.OnSubmitSettin
 
 void CVantorPanelDlg::OnRefresh(wxCommandEvent&) { m_logic.OnRefresh(); }
 
-void CVantorPanelDlg::OnSelchangeProfile(wxCommandEvent&) {
-  m_logic.OnSelchangeProfile(m_profileCombo->GetSelection());
+void CVantorPanelDlg::OnSelchangeProfile(wxCommandEvent& event) {
+  m_logic.OnSelchangeProfile(event.GetSelection());
+  // GTK reports a choice only when it changes the combo's chosen entry: the
+  // field keeps the name but no entry stays chosen, so choosing the same
+  // profile again loads it again.
+  const wxString shown = m_profileCombo->GetStringSelection();
+  CallAfter([this, shown] { ShowProfileName(shown); });
+}
+
+void CVantorPanelDlg::ShowProfileName(const wxString& name) {
+  m_profileCombo->ChangeValue(name);
+  if (m_profileCombo->GetSelection() != wxNOT_FOUND) m_profileCombo->SetSelection(wxNOT_FOUND);
+  m_profileCombo->ChangeValue(name);
 }
 
 void CVantorPanelDlg::OnSaveProfileAs(wxCommandEvent&) { m_logic.OnSaveProfileAs(); }
 
 // Without a notification area a hidden panel could never be brought back,
-// so the panel is minimised instead.
+// so the panel is minimised instead. A restore from the taskbar ends the
+// tray state too (see the iconize handler), so the next close puts the panel
+// away again.
 void CVantorPanelDlg::OnTrayToggle() {
-  m_inTray = !m_inTray;
+  if (!m_inTray)
+    PutInTray();
+  else
+    RestoreFromTray();
+}
+
+void CVantorPanelDlg::PutInTray() {
+  m_inTray = true;
   const bool canHide = CTrayIcon::HostAvailable() && m_trayIcon && m_trayIcon->IsIconInstalled();
-  if (m_inTray) {
-    if (canHide)
-      Hide();
-    else
-      Iconize(true);
-  } else {
-    Iconize(false);
-    Show();
-    Raise();
-  }
+  if (canHide)
+    Hide();
+  else
+    Iconize(true);
+}
+
+void CVantorPanelDlg::RestoreFromTray() {
+  m_inTray = false;
+  Iconize(false);
+  Show();
+  Raise();
 }
 
 void CVantorPanelDlg::OnClose(wxCloseEvent& event) {
@@ -208,9 +241,11 @@ void CVantorPanelDlg::RefillPages() {
 
 void CVantorPanelDlg::ClearProfiles() { m_profileCombo->Clear(); }
 void CVantorPanelDlg::AppendProfile(const std::string& name) { m_profileCombo->Append(WxText(name)); }
+// The name is shown with no entry chosen, so that choosing any entry, the
+// shown one too, is a change that GTK reports.
 void CVantorPanelDlg::SelectProfile(int index) {
   if (index >= 0 && static_cast<unsigned>(index) < m_profileCombo->GetCount())
-    m_profileCombo->SetSelection(index);  // sends no selection event
+    ShowProfileName(m_profileCombo->GetString(static_cast<unsigned>(index)));
 }
 
 void CVantorPanelDlg::ShowMessage(const PanelMessage& message) { m_platform.Dialogs.ShowMessage(this, message); }

@@ -64,6 +64,7 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   PanelController& Logic() { return m_logic; }
   CPropertyTabCtrl& PageTabs() { return *m_pageTabs; }
   bool InTray() const { return m_inTray; }
+  CTrayIcon& TrayIcon() { return *m_trayIcon; }
   wxListBox& DeviceListBox() { return *m_deviceList; }
   wxComboBox& ProfileCombo() { return *m_profileCombo; }
   wxStaticText& Diagnostics() { return *m_diagnostics; }
@@ -85,6 +86,8 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void OnSelchangeProfile(wxCommandEvent& event);
   void OnSaveProfileAs(wxCommandEvent& event);
   void OnTrayToggle();
+  // What a click on the notification-area icon does: shows the panel.
+  void RestoreFromTray();
   void OnExit();
 
   // PanelView
@@ -109,6 +112,8 @@ class CVantorPanelDlg final : public wxDialog, public PanelView {
   void CreateControls();
   void LayOut();
   void OnClose(wxCloseEvent& event);
+  void ShowProfileName(const wxString& name);
+  void PutInTray();
 
   PanelPlatform m_platform;
   PanelController m_logic;

@@ -82,8 +82,11 @@ bool HidrawBus::Enumerate(std::vector<HidCollectionInfo>& collections) {
   if (!std::filesystem::exists(classDir, ec)) return !ec;
 
   std::vector<std::pair<unsigned long, std::string>> nodes;
-  for (const auto& entry : std::filesystem::directory_iterator(classDir, ec)) {
-    const std::string name = entry.path().filename().string();
+  // Stepped with increment(ec): a range-for's ++ throws when the listing
+  // fails half-way.
+  for (std::filesystem::directory_iterator it(classDir, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
     if (auto number = HidrawNumber(name)) nodes.emplace_back(*number, name);
   }
   if (ec) return false;
@@ -102,10 +105,10 @@ bool HidrawBus::Enumerate(std::vector<HidCollectionInfo>& collections) {
   return true;
 }
 
-HidHandle HidrawBus::Open(const std::string& path, std::string* reason) {
+HidHandle HidrawBus::Open(const std::string& path, int* error) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    if (reason) *reason = std::strerror(errno);
+    if (error) *error = errno;
     return kInvalidHandle;
   }
   return fd;

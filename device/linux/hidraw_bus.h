@@ -19,7 +19,7 @@ class HidrawBus final : public HidBus {
   // hidraw number (hidraw2 before hidraw10); the collections of one node
   // share its path. A missing hidraw class is an empty list.
   bool Enumerate(std::vector<HidCollectionInfo>& collections) override;
-  HidHandle Open(const std::string& path, std::string* reason) override;
+  HidHandle Open(const std::string& path, int* error) override;
   int GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
   bool SetFeature(HidHandle handle,
                   std::span<const std::uint8_t> report) override;

@@ -8,6 +8,7 @@ extern "C" {
 #include <hidsdi.h>
 }
 
+#include <cerrno>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -99,10 +100,23 @@ bool SetupApiHidBus::Enumerate(std::vector<HidCollectionInfo>& collections) {
   return true;
 }
 
-HidHandle SetupApiHidBus::Open(const std::string& path, std::string* reason) {
+// The sentence under the window picks its remedy by the C library's error
+// number; these are the system errors an open of a HID interface gives.
+static int ErrnoFromSystemError(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED: return EACCES;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_DEVICE_NOT_CONNECTED: return ENOENT;
+    case ERROR_SHARING_VIOLATION: return EBUSY;
+    default: return EIO;
+  }
+}
+
+HidHandle SetupApiHidBus::Open(const std::string& path, int* error) {
   const HANDLE device = OpenShared(WideFromUtf8(path));
   if (device == INVALID_HANDLE_VALUE) {
-    if (reason) *reason = SystemMessage(::GetLastError());
+    if (error) *error = ErrnoFromSystemError(::GetLastError());
     return kInvalidHandle;
   }
   return reinterpret_cast<HidHandle>(device);

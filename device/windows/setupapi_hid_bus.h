@@ -18,7 +18,7 @@ class SetupApiHidBus final : public HidBus {
   // Opened without read or write access to the input stream and shared both
   // ways, which is all that feature reports need and what the system allows
   // even for the mice and keyboards it holds itself.
-  HidHandle Open(const std::string& path, std::string* reason) override;
+  HidHandle Open(const std::string& path, int* error) override;
   // The HID library answers with the whole buffer or not at all.
   int GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
   bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override;

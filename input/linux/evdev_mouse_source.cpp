@@ -60,7 +60,7 @@ void EvdevMouseSource::OpenNodesOf(const std::string& adapterPath) {
     }
     if (!node->Device) {
       if (firstFailure.empty())
-        firstFailure = ButtonsCannotOpenMessage(adapterPath, path, std::strerror(error));
+        firstFailure = ButtonsCannotOpenMessage(adapterPath, path, error);
       continue;
     }
     node->AdapterPath = adapterPath;

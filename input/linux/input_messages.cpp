@@ -1,5 +1,9 @@
 #include "input/linux/input_messages.h"
 
+#include <cstring>
+
+#include "device/node_remedy.h"
+
 namespace vantor {
 namespace {
 
@@ -16,10 +20,18 @@ std::string Join(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
+// "<reason>." and the remedy for it, when one is known.
+std::string ReasonAndRemedy(NodeKind node, int error) {
+  std::string text = std::string(std::strerror(error)) + ".";
+  const std::string_view remedy = OpenRemedy(node, error);
+  if (!remedy.empty()) text.append(" ").append(remedy);
+  return text;
+}
+
 }  // namespace
 
-std::string KeyboardCannotOpenMessage(std::string_view node, std::string_view reason) {
-  return Join({kKeyPressesOff, node, kCannotBeOpened, reason, ". ", kUdevRuleHint});
+std::string KeyboardCannotOpenMessage(std::string_view node, int error) {
+  return Join({kKeyPressesOff, node, kCannotBeOpened, ReasonAndRemedy(NodeKind::KeyboardMaker, error)});
 }
 
 std::string KeyboardCannotCreateMessage(std::string_view node, std::string_view reason) {
@@ -27,9 +39,9 @@ std::string KeyboardCannotCreateMessage(std::string_view node, std::string_view 
 }
 
 std::string ButtonsCannotOpenMessage(std::string_view adapterPath, std::string_view node,
-                                     std::string_view reason) {
-  return Join({kButtonsOfAdapter, adapterPath, kCannotBeRead, node, kCannotBeOpened, reason,
-               ". ", kUdevRuleHint});
+                                     int error) {
+  return Join({kButtonsOfAdapter, adapterPath, kCannotBeRead, node, kCannotBeOpened,
+               ReasonAndRemedy(NodeKind::AdapterButtons, error)});
 }
 
 std::string ButtonsNoNodeMessage(std::string_view adapterPath) {

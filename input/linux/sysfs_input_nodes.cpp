@@ -40,12 +40,15 @@ std::vector<std::string> EventNodesOfHidraw(const fs::path& sysfsRoot,
 
   std::vector<std::pair<unsigned long, std::string>> nodes;
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(sysfsRoot / "class" / "input", ec)) {
-    const std::string name = entry.path().filename().string();
+  // Stepped with increment(ec): a range-for's ++ throws when the listing
+  // fails half-way; the nodes found until then are kept.
+  for (fs::directory_iterator it(sysfsRoot / "class" / "input", ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
     const std::optional<unsigned long> number = EventNumber(name);
     if (!number) continue;
     // eventN/device is the input device; its device is the HID device.
-    if (Resolved(entry.path() / "device" / "device") == hidDevice)
+    if (Resolved(it->path() / "device" / "device") == hidDevice)
       nodes.emplace_back(*number, name);
   }
   std::sort(nodes.begin(), nodes.end());

@@ -18,7 +18,7 @@ namespace vantor {
 UinputKeyboard::UinputKeyboard(std::filesystem::path node)
     : m_node(std::move(node)), m_fd(::open(m_node.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) {
   if (!m_fd.IsOpen()) {
-    m_problem = KeyboardCannotOpenMessage(m_node.string(), std::strerror(errno));
+    m_problem = KeyboardCannotOpenMessage(m_node.string(), errno);
     return;
   }
   struct stat info {};

@@ -181,7 +181,7 @@ void HandleRowButtonClicks(wxPropertyGrid& grid,
         grid.SelectProperty(hit.Row, true);
         grid.CallAfter([&grid, row = hit.Row] {
           if (grid.IsBeingDeleted() || grid.GetSelection() != row) return;
-          if (auto* list = wxDynamicCast(grid.GetEditorControl(), wxOwnerDrawnComboBox)) list->Popup();
+          if (auto* list = dynamic_cast<wxOwnerDrawnComboBox*>(grid.GetEditorControl())) list->Popup();
         });
         return;
       case RowButton::None:

@@ -20,9 +20,15 @@ class CClampedIntProperty : public wxIntProperty {
   std::optional<OptionLimits> Limits() const { return m_limits; }
 
   void OnSetValue() override;
+  // Text that is no whole number leaves the value as it was.
+  bool StringToValue(wxVariant& variant, const wxString& text, int argFlags = 0) const override;
   bool ValidateValue(wxVariant& value, wxPGValidationInfo& validationInfo) const override;
 
  private:
+  // The row's text box shows what the row keeps, once an edit is committed:
+  // the limited number, or the previous one for a refused text.
+  void ShowKeptValueInEditor() const;
+
   std::optional<OptionLimits> m_limits;
 };
 

@@ -7,6 +7,10 @@ namespace vantor {
 CPageGrid* CreatePageGrid(wxWindow& page, wxWindowID id) {
   auto* grid = new CPageGrid(&page, id);
   EnableCategoryTooltips(*grid);
+  // A value the grid refuses keeps the row's previous one: no message box
+  // (Escape, which would leave it, is swallowed by the pages), no trapping
+  // the focus in the row.
+  grid->SetValidationFailureBehavior(wxPG_VFB_BEEP);
   return grid;
 }
 

@@ -12,8 +12,9 @@ CPageGrid::CPageGrid(wxWindow* parent, wxWindowID id)
 CPageGrid::~CPageGrid() {
   // A list still open when the page goes (the panel ends from the tray
   // menu) must close first: the drop-down cannot close itself half
-  // destroyed.
-  if (auto* list = wxDynamicCast(GetEditorControl(), wxOwnerDrawnComboBox))
+  // destroyed. dynamic_cast, as wxDynamicCast casts to the type before it
+  // checks, and the editor may as well be a text control.
+  if (auto* list = dynamic_cast<wxOwnerDrawnComboBox*>(GetEditorControl()))
     if (list->IsPopupShown()) list->Dismiss();
 }
 

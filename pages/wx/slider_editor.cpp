@@ -41,7 +41,7 @@ wxPGWindowList CSliderEditor::CreateControls(wxPropertyGrid* grid, wxPGProperty*
                               wxSize(size.x - textWidth, size.y), wxSL_HORIZONTAL);
   // Moving the slider is an edit of the row, committed at once.
   slider->Bind(wxEVT_SLIDER, [grid, slider](wxCommandEvent&) {
-    if (auto* box = wxDynamicCast(grid->GetEditorControl(), wxTextCtrl))
+    if (auto* box = dynamic_cast<wxTextCtrl*>(grid->GetEditorControl()))
       box->ChangeValue(wxString::Format("%d", slider->GetValue()));
     grid->EditorsValueWasModified();
     grid->CommitChangesFromEditor();
@@ -52,7 +52,7 @@ wxPGWindowList CSliderEditor::CreateControls(wxPropertyGrid* grid, wxPGProperty*
 void CSliderEditor::UpdateControl(wxPGProperty* property, wxWindow* control) const {
   wxPGTextCtrlEditor::UpdateControl(property, control);
   if (wxPropertyGrid* grid = property->GetGrid())
-    if (auto* slider = wxDynamicCast(grid->GetEditorControlSecondary(), wxSlider))
+    if (auto* slider = dynamic_cast<wxSlider*>(grid->GetEditorControlSecondary()))
       slider->SetValue(SliderValueOf(*property));
 }
 
@@ -61,8 +61,8 @@ bool CSliderEditor::OnEvent(wxPropertyGrid* grid, wxPGProperty* property, wxWind
   // A typed number moves the slider as far as its range goes.
   if (event.GetEventType() == wxEVT_TEXT && control == grid->GetEditorControl()) {
     long typed = 0;
-    auto* slider = wxDynamicCast(grid->GetEditorControlSecondary(), wxSlider);
-    auto* box = wxDynamicCast(control, wxTextCtrl);
+    auto* slider = dynamic_cast<wxSlider*>(grid->GetEditorControlSecondary());
+    auto* box = dynamic_cast<wxTextCtrl*>(control);
     if (slider && box && box->GetValue().ToLong(&typed))
       slider->SetValue(ClampToLimits(typed, LimitsOf(*property)));
   }

@@ -1,7 +1,5 @@
 #include "pages/wx/template_window.h"
 
-#include <cassert>
-
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/statbox.h>
@@ -64,21 +62,28 @@ void CTemplateLayout::CreateControls(wxWindow& window, const DialogTemplate& lay
   }
 }
 
-void CTemplateLayout::Attach(int id, wxWindow& control) {
+std::optional<std::size_t> CTemplateLayout::IndexOf(int id) const {
+  if (!m_template) return std::nullopt;
   const int index = m_template->IndexOf(id);
-  assert(index >= 0);
-  m_controls[static_cast<std::size_t>(index)] = &control;
+  if (index < 0) return std::nullopt;
+  return static_cast<std::size_t>(index);
 }
 
-void CTemplateLayout::SetNeededSize(int id, wxSize size) {
-  const int index = m_template->IndexOf(id);
-  assert(index >= 0);
-  m_needed[static_cast<std::size_t>(index)] = size;
+bool CTemplateLayout::Attach(int id, wxWindow& control) {
+  const std::optional<std::size_t> index = IndexOf(id);
+  if (index) m_controls[*index] = &control;
+  return index.has_value();
+}
+
+bool CTemplateLayout::SetNeededSize(int id, wxSize size) {
+  const std::optional<std::size_t> index = IndexOf(id);
+  if (index) m_needed[*index] = size;
+  return index.has_value();
 }
 
 wxWindow* CTemplateLayout::Control(int id) const {
-  const int index = m_template->IndexOf(id);
-  return index < 0 ? nullptr : m_controls[static_cast<std::size_t>(index)];
+  const std::optional<std::size_t> index = IndexOf(id);
+  return index ? m_controls[*index] : nullptr;
 }
 
 void CTemplateLayout::Place() {

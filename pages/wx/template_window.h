@@ -4,6 +4,7 @@
 // GrowToFit) instead of being clipped.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,9 +25,11 @@ class CTemplateLayout {
   // Makes the template's labels, buttons and group boxes as children of the
   // window; Custom controls are made by the window and attached.
   void CreateControls(wxWindow& window, const DialogTemplate& layout);
-  void Attach(int id, wxWindow& control);
+  // Both are false, and change nothing, for an id the template lacks (or
+  // before CreateControls).
+  bool Attach(int id, wxWindow& control);
   // Room a control needs when its best size does not tell (a grid's rows).
-  void SetNeededSize(int id, wxSize size);
+  bool SetNeededSize(int id, wxSize size);
   wxWindow* Control(int id) const;
 
   // Places every control and gives the window the size it needs: a page
@@ -38,6 +41,8 @@ class CTemplateLayout {
   const GrownLayout& Grown() const { return m_grown; }
 
  private:
+  std::optional<std::size_t> IndexOf(int id) const;
+
   wxWindow* m_window = nullptr;
   const DialogTemplate* m_template = nullptr;
   std::vector<wxWindow*> m_controls;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <type_traits>
 
 #include "device/discovery.h"
@@ -97,11 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"EnumerationFails", [](SimulatedHidBus& b) { b.SetEnumerationFails(true); }, false},
         FailureCase{"SettingsRefused", [](SimulatedHidBus& b) { b.Adapters()[1].RefuseGet = true; }, false},
         FailureCase{"ShortReply", [](SimulatedHidBus& b) { b.Adapters()[0].ReplyLength = 41; }, false},
-        FailureCase{"OpenFails", [](SimulatedHidBus& b) { b.Adapters()[1].OpenFailure = "Permission denied"; }, true}),
+        FailureCase{"OpenFails", [](SimulatedHidBus& b) { b.Adapters()[1].OpenFailure = EACCES; }, true}),
     [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(DiscoveryTest, ProblemSentenceNamesPathReasonAndRemedy) {
-  EXPECT_EQ(DescribeProblem({"/dev/hidraw3", "Permission denied"}),
+  EXPECT_EQ(DescribeProblem({"/dev/hidraw3", EACCES}),
             "Adapter at /dev/hidraw3 cannot be opened: Permission denied. "
             "Install the udev rule (see README).");
 }

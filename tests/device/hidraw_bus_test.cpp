@@ -1,12 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 
 #include "device/adapter_facts.h"
 #include "device/discovery.h"
 #include "device/linux/hidraw_bus.h"
+#include "tests/support/failing_readdir.h"
 
 namespace vantor {
 namespace {
@@ -71,10 +74,10 @@ TEST_F(FakeSysfs, OneNodeYieldsBothCollectionsOnOnePath) {
   EXPECT_EQ(found[1].Usage, kSettingsUsage);
 
   HidrawBus bus = Bus();
-  std::string reason;
-  const HidHandle a = bus.Open(found[0].Path, &reason);
-  const HidHandle b = bus.Open(found[1].Path, &reason);
-  EXPECT_NE(a, kInvalidHandle) << reason;
+  int error = 0;
+  const HidHandle a = bus.Open(found[0].Path, &error);
+  const HidHandle b = bus.Open(found[1].Path, &error);
+  EXPECT_NE(a, kInvalidHandle) << std::strerror(error);
   EXPECT_NE(b, kInvalidHandle) << "each collection opens its own descriptor";
   EXPECT_NE(a, b);
   bus.Close(a);
@@ -95,6 +98,22 @@ TEST_F(FakeSysfs, NodesComeInNumericOrderAndForeignIdsAreKept) {
   EXPECT_EQ(found[1].Path, Dev("hidraw2"));
   EXPECT_EQ(found[2].Path, Dev("hidraw2"));
   EXPECT_EQ(found[3].Path, Dev("hidraw10"));
+}
+
+TEST_F(FakeSysfs, AListingThatFailsHalfWayFailsTheEnumeration) {
+  for (const char* name : {"hidraw0", "hidraw1", "hidraw2"})
+    AddNode(name, kAdapterUevent, kAdapterReportDescriptor);
+  HidrawBus bus = Bus();
+  std::vector<HidCollectionInfo> found;
+  bool enumerated = true;
+  {
+    // Three of the five entries, so at least one node comes before the error.
+    const ReaddirFailure failure(3);
+    EXPECT_NO_THROW(enumerated = bus.Enumerate(found));
+    EXPECT_GT(failure.Failures(), 0u);
+  }
+  EXPECT_FALSE(enumerated);
+  EXPECT_THAT(found, IsEmpty());
 }
 
 TEST_F(FakeSysfs, TruncatedDescriptorAndMissingIdentityAreSafe) {
@@ -120,7 +139,8 @@ TEST_F(FakeSysfs, AdapterNodeThatCannotBeOpenedIsReported) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(DescribeProblem(problems[0]),
             "Adapter at " + Dev("hidraw3") +
-                " cannot be opened: No such file or directory. Install the udev rule (see README).");
+                " cannot be opened: No such file or directory. The adapter is gone: plug it in and press "
+                "Refresh.");
 }
 
 TEST_F(FakeSysfs, NodeThatIsNotHidrawFailsTheSettingsRead) {

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
 
   // wx sees only the program name; the arguments are GoogleTest's.
-  int wxArgc = 1;
+  int wxArgc = argc > 0 ? 1 : 0;
   wxApp::SetInstance(new wxApp);
   if (!wxEntryStart(wxArgc, argv)) {
     std::cerr << "wx could not start (DISPLAY is " << DisplayName()

@@ -8,7 +8,6 @@
 #include <wx/dialog.h>
 #include <wx/event.h>
 #include <wx/image.h>
-#include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
@@ -85,34 +84,39 @@ wxColour PixelAt(const wxBitmap& bitmap, wxPoint point) {
                   image.GetBlue(point.x, point.y));
 }
 
-void WhenModal(const std::function<bool(wxWindow&)>& isTheDialog,
-               const std::function<void(wxWindow&)>& action) {
-  // A timer fires inside the modal loop; it looks for the dialog until it
+ModalWatch::ModalWatch(std::function<bool(wxWindow&)> isTheDialog,
+                       std::function<void(wxWindow&)> action)
+    : m_isTheDialog(std::move(isTheDialog)), m_action(std::move(action)) {
+  // The timer fires inside the modal loop; it looks for the dialog until it
   // is there, and gives up after a few seconds rather than hang the test.
-  auto* timer = new wxTimer;
-  auto finish = [timer] {
-    timer->Stop();
-    wxTheApp->CallAfter([timer] { delete timer; });
-  };
-  timer->Bind(wxEVT_TIMER, [timer, finish, isTheDialog, action, tries = 0](wxTimerEvent&) mutable {
-    if (!timer->IsRunning()) return;
-    for (wxWindow* window : wxTopLevelWindows) {
-      auto* dialog = wxDynamicCast(window, wxDialog);
-      if (dialog && dialog->IsModal() && isTheDialog(*dialog)) {
-        finish();
-        action(*dialog);
-        return;
-      }
+  m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Look(); });
+  m_timer.Start(20);
+}
+
+ModalWatch::~ModalWatch() {
+  m_timer.Stop();
+  if (!m_over) ADD_FAILURE() << "no modal dialog came up while the watch lasted";
+}
+
+void ModalWatch::Look() {
+  if (m_over) return;
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog && dialog->IsModal() && m_isTheDialog(*dialog)) {
+      m_over = true;
+      m_timer.Stop();
+      m_action(*dialog);
+      return;
     }
-    if (++tries > 250) {
-      finish();
-      ADD_FAILURE() << "the dialog never came up";
-      for (wxWindow* window : wxTopLevelWindows)
-        if (auto* dialog = wxDynamicCast(window, wxDialog); dialog && dialog->IsModal())
-          dialog->EndModal(wxID_ABORT);
-    }
-  });
-  timer->Start(20);
+  }
+  if (++m_tries > 250) {
+    m_over = true;
+    m_timer.Stop();
+    ADD_FAILURE() << "the dialog never came up";
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
+        dialog->EndModal(wxID_ABORT);
+  }
 }
 
 }  // namespace vantor

@@ -4,10 +4,12 @@
 
 #include <chrono>
 #include <functional>
+#include <utility>
 
 #include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
+#include <wx/timer.h>
 #include <wx/window.h>
 
 namespace vantor {
@@ -39,8 +41,29 @@ bool PressKey(wxWindow& focused, int keyCode);
 wxColour PixelAt(const wxBitmap& bitmap, wxPoint point);
 
 // Runs action once a modal dialog that isTheDialog accepts is up, from inside its
-// event loop; fails the test and ends the dialog when none comes.
-void WhenModal(const std::function<bool(wxWindow&)>& isTheDialog,
-               const std::function<void(wxWindow&)>& action);
+// event loop; fails the test and ends the dialog when none comes within a
+// few seconds. The watch lasts as long as the object: keep it until the
+// dialog has ended; one that never saw its dialog fails the test when it goes.
+class ModalWatch {
+ public:
+  ModalWatch(std::function<bool(wxWindow&)> isTheDialog, std::function<void(wxWindow&)> action);
+  ~ModalWatch();
+  ModalWatch(const ModalWatch&) = delete;
+  ModalWatch& operator=(const ModalWatch&) = delete;
+
+ private:
+  void Look();
+
+  std::function<bool(wxWindow&)> m_isTheDialog;
+  std::function<void(wxWindow&)> m_action;
+  wxTimer m_timer;
+  int m_tries = 0;
+  bool m_over = false;  // the dialog came, or the watch gave up
+};
+
+[[nodiscard]] inline ModalWatch WhenModal(std::function<bool(wxWindow&)> isTheDialog,
+                                          std::function<void(wxWindow&)> action) {
+  return ModalWatch(std::move(isTheDialog), std::move(action));
+}
 
 }  // namespace vantor

@@ -9,12 +9,14 @@
 
 #include "input/linux/sysfs_input_nodes.h"
 #include "tests/input/fake_sysfs.h"
+#include "tests/support/failing_readdir.h"
 
 namespace vantor {
 namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using testing::IsSubsetOf;
 
 class SysfsInputNodesTest : public testing::Test {
  protected:
@@ -42,6 +44,22 @@ TEST_F(SysfsInputNodesTest, UnknownNodesHaveNoEventNode) {
   EXPECT_THAT(EventNodesOfHidraw(m_sysfs.Root(), "/dev/hidraw3"), IsEmpty());
   EXPECT_THAT(EventNodesOfHidraw(m_sysfs.Root(), "/dev/hidraw4"), IsEmpty());
   EXPECT_THAT(EventNodesOfHidraw(m_sysfs.Root(), "sim://adapter1"), IsEmpty());
+}
+
+TEST_F(SysfsInputNodesTest, AListingThatFailsHalfWayKeepsWhatItFound) {
+  const auto gun = m_sysfs.AddHidDevice("0003:0B9A:016A.0001");
+  m_sysfs.AddHidraw(gun, "hidraw3");
+  for (const char* n : {"1", "2", "3"})
+    m_sysfs.AddEventNode(gun, std::string("input") + n, std::string("event") + n);
+
+  std::vector<std::string> found;
+  {
+    // Four of the eight entries of class/input: the error comes half-way.
+    const ReaddirFailure failure(4);
+    EXPECT_NO_THROW(found = EventNodesOfHidraw(m_sysfs.Root(), "/dev/hidraw3"));
+    EXPECT_GT(failure.Failures(), 0u);
+  }
+  EXPECT_THAT(found, IsSubsetOf({"event1", "event2", "event3"}));
 }
 
 }  // namespace

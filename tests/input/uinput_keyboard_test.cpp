@@ -99,7 +99,7 @@ TEST(UinputKeyboardProblemTest, UnopenableNodeTurnsKeyPressesOff) {
   EXPECT_FALSE(keyboard.KeyPressesOn());
   EXPECT_EQ(keyboard.Problem(),
             "Key presses are off: /nonexistent/uinput cannot be opened: No such file or "
-            "directory. Install the udev rule (see README).");
+            "directory. Load the uinput module: sudo modprobe uinput.");
   ButtonTranslator translator(keyboard);
   GunDevice gun;
   gun.Settings.ButtonRemap6 = 10;

@@ -48,28 +48,31 @@ TEST_F(AutoFireDialogTest, OkHandsBackTheSliderPosition) {
 // The whole flow as the page runs it: a modal dialog the user answers.
 TEST_F(AutoFireDialogTest, PromptGivesTheMovedValueOnOk) {
   CAutoFireDialogPrompt prompt(&Owner());
-  WhenModal([](wxWindow& w) { return dynamic_cast<CAutoFireSettingDlg*>(&w) != nullptr; },
-            [](wxWindow& w) {
-              auto& dialog = static_cast<CAutoFireSettingDlg&>(w);
-              EXPECT_EQ(dialog.Slider().GetValue(), 25);
-              dialog.Slider().SetValue(7);
-              Click(*dialog.FindWindow(wxID_OK));
-            });
+  const auto ok = WhenModal(
+      [](wxWindow& w) { return dynamic_cast<CAutoFireSettingDlg*>(&w) != nullptr; },
+      [](wxWindow& w) {
+        auto& dialog = static_cast<CAutoFireSettingDlg&>(w);
+        EXPECT_EQ(dialog.Slider().GetValue(), 25);
+        dialog.Slider().SetValue(7);
+        Click(*dialog.FindWindow(wxID_OK));
+      });
   EXPECT_EQ(prompt.Ask(40), std::optional<std::uint8_t>(7));
 }
 
 TEST_F(AutoFireDialogTest, CancelAndEscapeGiveNothing) {
   CAutoFireDialogPrompt prompt(&Owner());
   auto isAutoFire = [](wxWindow& w) { return dynamic_cast<CAutoFireSettingDlg*>(&w) != nullptr; };
-  WhenModal(isAutoFire, [](wxWindow& w) {
-    auto& dialog = static_cast<CAutoFireSettingDlg&>(w);
-    dialog.Slider().SetValue(3);
-    Click(*dialog.FindWindow(wxID_CANCEL));
-  });
-  EXPECT_EQ(prompt.Ask(40), std::nullopt);
+  {
+    const auto cancel = WhenModal(isAutoFire, [](wxWindow& w) {
+      auto& dialog = static_cast<CAutoFireSettingDlg&>(w);
+      dialog.Slider().SetValue(3);
+      Click(*dialog.FindWindow(wxID_CANCEL));
+    });
+    EXPECT_EQ(prompt.Ask(40), std::nullopt);
+  }
 
   // The dialog keeps the usual keys: Escape cancels it.
-  WhenModal(isAutoFire, [](wxWindow& w) {
+  const auto escape = WhenModal(isAutoFire, [](wxWindow& w) {
     EXPECT_TRUE(PressKey(static_cast<CAutoFireSettingDlg&>(w).Slider(), WXK_ESCAPE));
   });
   EXPECT_EQ(prompt.Ask(40), std::nullopt);

@@ -139,7 +139,7 @@ TEST_F(ButtonsMapPageTest, PaintedDropDownButtonOpensTheRowsList) {
   EXPECT_EQ(grid.GetSelection(), &Page().Row(kRowC));
   wxOwnerDrawnComboBox* list = nullptr;
   EXPECT_TRUE(PumpUntil([&] {
-    list = wxDynamicCast(grid.GetEditorControl(), wxOwnerDrawnComboBox);
+    list = dynamic_cast<wxOwnerDrawnComboBox*>(grid.GetEditorControl());
     return list && list->IsPopupShown();
   }));
   if (list) list->Dismiss();

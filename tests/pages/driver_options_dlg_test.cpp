@@ -21,7 +21,7 @@ class DriverOptionsPageTest : public PagesTest {
   // Types into the row's text box and leaves it, as a user would.
   void Type(Option option, const wxString& text) {
     Grid().SelectProperty(&Page().Item(option), true);
-    auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+    auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
     ASSERT_NE(box, nullptr);
     box->SetValue(text);  // sends the text event that marks the edit
     Grid().CommitChangesFromEditor();
@@ -75,10 +75,41 @@ TEST_F(DriverOptionsPageTest, TypedNumbersAreLimitedWithoutComplaint) {
   EXPECT_EQ(adapter.Settings().Sensitivity, 10);
 }
 
+// The row's text box shows the kept value as soon as the edit is committed,
+// also when the kept value is the one the row had already.
+TEST_F(DriverOptionsPageTest, TypedNumbersShowLimitedOnceCommitted) {
+  Open();
+  for (const char* typed : {"99999", "99999", "-3"}) {
+    Type(kX, typed);
+    PumpEvents();
+    auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetValue(), Page().Item(kX).GetValueAsString()) << typed;
+  }
+  EXPECT_EQ(Shown(kX), 0);
+}
+
+// Not a number: the row keeps its value, the box shows it again, and no
+// message box comes up (a modal one here would hang the test).
+TEST_F(DriverOptionsPageTest, TypedNonNumberKeepsThePreviousValueWithoutAMessage) {
+  Open();
+  Type(kRight, "700");
+  for (const char* typed : {"abc", "7x", ""}) {
+    Type(kRight, typed);
+    PumpEvents();
+    EXPECT_EQ(Shown(kRight), 700) << typed;
+    auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetValue(), "700") << typed;
+  }
+  Page().StoreToSettings();
+  EXPECT_EQ(adapter.Settings().RightEdge, 700);
+}
+
 TEST_F(DriverOptionsPageTest, TypedButUncommittedEditCountsAtTheStore) {
   Open();
   Grid().SelectProperty(&Page().Item(kX), true);
-  auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+  auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
   ASSERT_NE(box, nullptr);
   box->SetValue("1234");
   Tabs().StorePagesToDevice();
@@ -88,8 +119,8 @@ TEST_F(DriverOptionsPageTest, TypedButUncommittedEditCountsAtTheStore) {
 TEST_F(DriverOptionsPageTest, SensitivitySliderAndTextBoxGoTogether) {
   Open();
   Grid().SelectProperty(&Page().Item(kSensitivity), true);
-  auto* slider = wxDynamicCast(Grid().GetEditorControlSecondary(), wxSlider);
-  auto* box = wxDynamicCast(Grid().GetEditorControl(), wxTextCtrl);
+  auto* slider = dynamic_cast<wxSlider*>(Grid().GetEditorControlSecondary());
+  auto* box = dynamic_cast<wxTextCtrl*>(Grid().GetEditorControl());
   ASSERT_NE(slider, nullptr);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(slider->GetMin(), 0);

@@ -60,11 +60,16 @@ TEST_F(AboutBoxTest, ShowsNameAndVersionAndEndsWithOkOrEscape) {
   EXPECT_NE(about.FindWindowByLabel(WxText(kMakerNotice)), nullptr);
 
   // A dialog that does not end gets wxID_ABORT from WhenModal's time-out.
-  WhenModal(IsAbout, [](wxWindow& w) { Click(*w.FindWindow(wxID_OK)); });
-  EXPECT_EQ(about.ShowModal(), wxID_OK);
-  WhenModal(IsAbout, [](wxWindow& w) { EXPECT_TRUE(PressKey(*w.FindWindow(wxID_OK), WXK_ESCAPE)); });
-  EXPECT_NE(about.ShowModal(), wxID_ABORT);
-  WhenModal(IsAbout, [](wxWindow& w) { w.Close(); });
+  {
+    const auto ok = WhenModal(IsAbout, [](wxWindow& w) { Click(*w.FindWindow(wxID_OK)); });
+    EXPECT_EQ(about.ShowModal(), wxID_OK);
+  }
+  {
+    const auto escape = WhenModal(
+        IsAbout, [](wxWindow& w) { EXPECT_TRUE(PressKey(*w.FindWindow(wxID_OK), WXK_ESCAPE)); });
+    EXPECT_NE(about.ShowModal(), wxID_ABORT);
+  }
+  const auto closeBox = WhenModal(IsAbout, [](wxWindow& w) { w.Close(); });
   EXPECT_NE(about.ShowModal(), wxID_ABORT) << "the close box";
 }
 

@@ -10,6 +10,7 @@
 
 #include "pages/wx/about_dlg.h"
 #include "pages/wx/autofire_setting_dlg.h"
+#include "pages/wx/template_window.h"
 #include "pages_host.h"
 
 namespace vantor {
@@ -75,6 +76,33 @@ TEST(DialogLayout, AutoFireAndAboutShowEverything) {
     ExpectNothingClipped(about);
   }
   owner->Destroy();
+  PumpEvents();
+}
+
+// A control id the template lacks is a mistake in the window's code; the
+// layout refuses it instead of writing past its lists.
+TEST(TemplateLayout, IdsTheTemplateLacksChangeNothing) {
+  static constexpr TemplateControl kControls[] = {
+      {kIdOk, ControlKind::Button, "OK", {10, 10, 50, 14}},
+      {7, ControlKind::Custom, "", {10, 30, 50, 14}},
+  };
+  constexpr DialogTemplate kLayout{"", 80, 50, kControls};
+  auto* window = new wxFrame(nullptr, wxID_ANY, "layout");
+  auto* custom = new wxWindow(window, wxID_ANY);
+  CTemplateLayout layout;
+  EXPECT_FALSE(layout.Attach(7, *custom)) << "before the controls are made";
+  EXPECT_EQ(layout.Control(7), nullptr);
+
+  layout.CreateControls(*window, kLayout);
+  EXPECT_FALSE(layout.Attach(8, *custom));
+  EXPECT_FALSE(layout.SetNeededSize(8, wxSize(1, 1)));
+  EXPECT_EQ(layout.Control(8), nullptr);
+  EXPECT_TRUE(layout.Attach(7, *custom));
+  EXPECT_TRUE(layout.SetNeededSize(7, wxSize(40, 20)));
+  EXPECT_EQ(layout.Control(7), custom);
+  ASSERT_NE(layout.Control(kIdOk), nullptr);
+  layout.Place();
+  window->Destroy();
   PumpEvents();
 }
 

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -167,7 +168,7 @@ TEST_F(NoAdapterTest, SubmitSaysNoVantorAndRefreshFindsAPluggedAdapter) {
 }
 
 TEST_F(PanelControllerTest, UnopenableAdapterIsShownAsADiagnostic) {
-  bus.Adapters()[1].OpenFailure = "Permission denied";
+  bus.Adapters()[1].OpenFailure = EACCES;
   controller.SetStandingDiagnostics({"Key presses are off."});
   Start();
   EXPECT_THAT(view.devices, IsEmpty());
@@ -175,7 +176,7 @@ TEST_F(PanelControllerTest, UnopenableAdapterIsShownAsADiagnostic) {
               ElementsAre("Adapter at sim://adapter2 cannot be opened: Permission denied. "
                           "Install the udev rule (see README).",
                           "Key presses are off."));
-  bus.Adapters()[1].OpenFailure.clear();
+  bus.Adapters()[1].OpenFailure = 0;
   controller.OnRefresh();
   EXPECT_THAT(view.diagnostics, ElementsAre("Key presses are off."));
 }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <dlfcn.h>
 #include <sys/wait.h>
 
 #include <wx/app.h>
 #include <wx/toplevel.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -46,6 +48,17 @@ class RecordingDialogs : public DialogServices {
 };
 
 bool IsTopLevel(wxWindow* window) { return wxTopLevelWindows.Find(window) != nullptr; }
+
+// An entry chosen in the combo's list as the user's click chooses it: through
+// GTK, which tells wx only when the chosen entry changes (a choice made by
+// wx itself sends nothing).
+void ChooseInList(wxComboBox& combo, int index) {
+  using SetActive = void (*)(void*, int);
+  const auto setActive = reinterpret_cast<SetActive>(::dlsym(RTLD_DEFAULT, "gtk_combo_box_set_active"));
+  ASSERT_NE(setActive, nullptr) << "the panel runs on GTK";
+  setActive(combo.GetHandle(), index);
+  PumpEvents();
+}
 
 class PanelWindowTest : public testing::Test {
  protected:
@@ -141,6 +154,26 @@ TEST_F(PanelWindowTest, ChoosingAProfileChangesMemoryNotTheAdapter) {
   EXPECT_EQ(bus.Adapters()[0].Stored, EncodeSettingsReport(ProfileDefaultSettings()));
 }
 
+TEST_F(PanelWindowTest, ChoosingTheShownProfileLoadsItAndChoosingItAgainReloads) {
+  std::filesystem::create_directories(profiles);
+  std::ofstream(profiles / "Arcade.ini") << "[GunProfile]\r\nButtonRemap2=35\r\n";
+  std::ofstream(profiles / "Zoo.ini") << "[GunProfile]\r\nButtonRemap2=10\r\n";
+  Open();
+  ASSERT_EQ(panel->ProfileCombo().GetValue(), "Arcade");
+  EXPECT_EQ(panel->Logic().CurrentDevice()->Settings.ButtonRemap2, 0) << "shown, not loaded";
+  ChooseInList(panel->ProfileCombo(), 0);
+  EXPECT_EQ(panel->Logic().CurrentDevice()->Settings.ButtonRemap2, 35);
+  EXPECT_EQ(KeysPage().Row(1).GetValueAsString(), "a");
+  EXPECT_EQ(panel->ProfileCombo().GetValue(), "Arcade");
+
+  KeysPage().Grid().ChangePropertyValue(&KeysPage().Row(1), 6);  // "Enter", not stored
+  ChooseInList(panel->ProfileCombo(), 0);
+  EXPECT_EQ(KeysPage().Row(1).GetValueAsString(), "a") << "the same profile again";
+  ChooseInList(panel->ProfileCombo(), 1);
+  EXPECT_EQ(panel->Logic().CurrentDevice()->Settings.ButtonRemap2, 10);
+  EXPECT_EQ(panel->ProfileCombo().GetValue(), "Zoo");
+}
+
 TEST_F(PanelWindowTest, EnterAndEscapeDoNothing) {
   Open();
   for (int key : {WXK_RETURN, WXK_ESCAPE}) {
@@ -217,6 +250,22 @@ TEST_F(PanelWindowTest, CloseWithoutNotificationAreaKeepsThePanelReachable) {
   EXPECT_FALSE(panel->InTray());
 }
 
+// Restored from the taskbar by the window manager, the panel goes away again
+// on the very next click of the close box.
+TEST_F(PanelWindowTest, CloseAfterARestoreFromTheTaskbarPutsThePanelAwayAgain) {
+  Open();
+  panel->Close();
+  PumpEvents();
+  ASSERT_TRUE(panel->InTray());
+  wxIconizeEvent restored(panel->GetId(), false);
+  restored.SetEventObject(panel);
+  panel->GetEventHandler()->ProcessEvent(restored);
+  EXPECT_FALSE(panel->InTray());
+  panel->Close();
+  PumpEvents();
+  EXPECT_TRUE(panel->InTray()) << "one click is enough";
+}
+
 // trayer is a notification area; the test starts its own and stops it.
 class WithTrayHost : public PanelWindowTest {
  protected:
@@ -249,6 +298,22 @@ TEST_F(WithTrayHost, CloseHidesToTheNotificationAreaAndToggleBringsItBack) {
   EXPECT_TRUE(panel->IsShown());
 }
 
+// GTK reports both clicks of a double click on the icon; each shows the
+// panel, so it ends up shown, not hidden again.
+TEST_F(WithTrayHost, EveryClickOnTheIconShowsThePanel) {
+  Open();
+  panel->Close();
+  PumpEvents();
+  ASSERT_FALSE(panel->IsShown());
+  for (int click = 0; click < 2; ++click) {
+    wxTaskBarIconEvent event(wxEVT_TASKBAR_LEFT_DCLICK, &panel->TrayIcon());
+    panel->TrayIcon().ProcessEvent(event);
+  }
+  PumpEvents();
+  EXPECT_TRUE(panel->IsShown());
+  EXPECT_FALSE(panel->InTray());
+}
+
 class NoAdapterWindowTest : public PanelWindowTest {
  protected:
   NoAdapterWindowTest() : PanelWindowTest(0) {}
@@ -267,13 +332,34 @@ TEST_F(NoAdapterWindowTest, AnUnopenableAdapterIsShownUnderTheList) {
   bus.Adapters().resize(1);
   bus.Adapters()[0].Path = "sim://adapter1";
   bus.Adapters()[0].Stored = EncodeSettingsReport(ProfileDefaultSettings());
-  bus.Adapters()[0].OpenFailure = "Permission denied";
+  bus.Adapters()[0].OpenFailure = EACCES;
   Open();
   EXPECT_TRUE(panel->Diagnostics().IsShown());
   EXPECT_THAT(panel->Diagnostics().GetLabel().utf8_string(),
               testing::HasSubstr("cannot be opened: Permission denied"));
   const wxRect text = panel->Diagnostics().GetRect();
   EXPECT_LE(text.GetBottom(), panel->GetClientSize().y) << "inside the window";
+}
+
+// Each layout used to add the sentence's height again.
+TEST_F(NoAdapterWindowTest, RefreshWithAProblemShownKeepsTheWindowSize) {
+  bus.Adapters().resize(1);
+  bus.Adapters()[0].Path = "sim://adapter1";
+  bus.Adapters()[0].Stored = EncodeSettingsReport(ProfileDefaultSettings());
+  bus.Adapters()[0].OpenFailure = EACCES;
+  Open();
+  const wxSize before = panel->GetClientSize();
+  for (int i = 0; i < 7; ++i) ClickButton(IDC_REFRESH);
+  PumpEvents();
+  EXPECT_EQ(panel->GetClientSize(), before);
+  ASSERT_TRUE(panel->Diagnostics().IsShown());
+  EXPECT_LE(panel->Diagnostics().GetRect().GetBottom(), panel->GetClientSize().y);
+
+  bus.Adapters()[0].OpenFailure = 0;  // the sentence goes, and its room with it
+  ClickButton(IDC_REFRESH);
+  PumpEvents();
+  EXPECT_FALSE(panel->Diagnostics().IsShown());
+  EXPECT_LT(panel->GetClientSize().y, before.y);
 }
 
 // Raw Input sends its reports to a window, not to a loop: a source of that

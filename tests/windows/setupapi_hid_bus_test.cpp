@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "device/adapter_facts.h"
 #include "device/discovery.h"
@@ -43,24 +44,25 @@ TEST(SetupApiHidBusTest, OpensACollectionSharedAndAFeatureReportTheDeviceLacksFa
   std::vector<HidCollectionInfo> collections;
   ASSERT_TRUE(bus.Enumerate(collections));
   ASSERT_FALSE(collections.empty());
-  std::string reason;
-  const HidHandle first = bus.Open(collections[0].Path, &reason);
-  ASSERT_NE(first, kInvalidHandle) << reason;
+  int error = 0;
+  const HidHandle first = bus.Open(collections[0].Path, &error);
+  ASSERT_NE(first, kInvalidHandle) << error;
   // Never exclusive: a second open of the same collection works too.
-  const HidHandle second = bus.Open(collections[0].Path, &reason);
-  EXPECT_NE(second, kInvalidHandle) << reason;
+  const HidHandle second = bus.Open(collections[0].Path, &error);
+  EXPECT_NE(second, kInvalidHandle) << error;
   std::array<std::uint8_t, kSettingsReportSize> report{kSettingsReportId};
   EXPECT_EQ(bus.GetFeature(first, report), -1);
   bus.Close(second);
   bus.Close(first);
 }
 
-TEST(SetupApiHidBusTest, AMissingPathIsReportedInTheSystemsWords) {
+TEST(SetupApiHidBusTest, AMissingPathIsReportedAsMissing) {
   SetupApiHidBus bus;
-  std::string reason;
-  EXPECT_EQ(bus.Open("\\\\?\\hid#vid_0b9a&pid_016a#gone#{4d1e55b2-f16f-11cf-88cb-001111000030}", &reason),
+  int error = 0;
+  EXPECT_EQ(bus.Open("\\\\?\\hid#vid_0b9a&pid_016a#gone#{4d1e55b2-f16f-11cf-88cb-001111000030}", &error),
             kInvalidHandle);
-  EXPECT_FALSE(reason.empty());
+  // The remedy for a node that is gone: plug the adapter in.
+  EXPECT_EQ(error, ENOENT);
   std::array<std::uint8_t, kSettingsReportSize> report{kSettingsReportId};
   EXPECT_EQ(bus.GetFeature(kInvalidHandle, report), -1);
   EXPECT_FALSE(bus.SetFeature(kInvalidHandle, report));

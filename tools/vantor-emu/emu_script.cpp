@@ -1,6 +1,7 @@
 #include "tools/vantor-emu/emu_script.h"
 
 #include <charconv>
+#include <cstddef>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -13,7 +14,7 @@ struct CommandSpec {
   std::string_view Name;
   CommandKind Kind;
   std::string_view Args;  // as shown in the usage text
-  int ArgCount;
+  std::size_t ArgCount;
   int Min, Max;  // for every numeric argument
 };
 
@@ -63,7 +64,7 @@ std::optional<EmuCommand> ParseEmuCommand(std::string_view line, std::string& er
     if (spec.Name != w[0]) continue;
     const std::string usage = std::string(spec.Name) + (spec.Args.empty() ? "" : " ") +
                               std::string(spec.Args);
-    if (static_cast<int>(w.size()) - 1 != spec.ArgCount) {
+    if (w.size() - 1 != spec.ArgCount) {
       error = "usage: " + usage;
       return std::nullopt;
     }
@@ -75,7 +76,7 @@ std::optional<EmuCommand> ParseEmuCommand(std::string_view line, std::string& er
       return command;
     }
     int* targets[] = {&command.A, &command.B};
-    for (int i = 0; i < spec.ArgCount; ++i) {
+    for (std::size_t i = 0; i < spec.ArgCount; ++i) {
       const auto value = NumberIn(w[i + 1], spec.Min, spec.Max);
       if (!value) {
         error = std::string(spec.Name) + " takes numbers from " + std::to_string(spec.Min) +

@@ -1,11 +1,16 @@
+#include <cstddef>
 #include <iostream>
+#include <span>
 
 #include "tools/vantorctl/cli.h"
 
 int main(int argc, char** argv) {
   using namespace vantor::cli;
   std::string error;
-  const auto options = ParseGlobalOptions(std::span<char*>(argv + 1, argc - 1), error);
+  // A program started without even its own name (argc 0) has no arguments.
+  const std::span<char*> arguments =
+      argc > 1 ? std::span<char*>(argv + 1, static_cast<std::size_t>(argc - 1)) : std::span<char*>();
+  const auto options = ParseGlobalOptions(arguments, error);
   if (!options) {
     std::cerr << "vantorctl: " << error << '\n';
     PrintUsage(std::cerr);
