@@ -8,6 +8,8 @@
 
 namespace vantor {
 
+#if wxUSE_EVENTLOOP_SOURCE
+
 class CInputWatch::FdWatch final : public wxEventLoopSourceHandler {
  public:
   FdWatch(int fd, DescriptorInput& source, MouseReportHandler& handler,
@@ -39,6 +41,14 @@ class CInputWatch::FdWatch final : public wxEventLoopSourceHandler {
   std::unique_ptr<wxEventLoopSource> m_source;
 };
 
+#else
+
+// A port whose loop cannot watch descriptors (wx for Windows) has no
+// descriptor-driven mouse source: its sources take window messages.
+class CInputWatch::FdWatch {};
+
+#endif
+
 CInputWatch::CInputWatch(MouseSource& source, MouseReportHandler& handler)
     : m_source(source.Descriptors()), m_handler(handler), m_alive(std::make_shared<bool>(true)) {}
 
@@ -47,6 +57,7 @@ CInputWatch::~CInputWatch() = default;
 void CInputWatch::Rewatch() {
   m_watches.clear();
   ++m_generation;
+#if wxUSE_EVENTLOOP_SOURCE
   if (!m_source) return;
   auto onGone = [this, alive = std::weak_ptr<bool>(m_alive), generation = m_generation](FdWatch* gone) {
     wxTheApp->CallAfter([this, alive, generation, gone] {
@@ -57,6 +68,7 @@ void CInputWatch::Rewatch() {
   };
   for (int fd : m_source->Fds())
     m_watches.push_back(std::make_unique<FdWatch>(fd, *m_source, m_handler, onGone));
+#endif
 }
 
 }  // namespace vantor
