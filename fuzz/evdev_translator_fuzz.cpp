@@ -55,9 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   vantor::EvdevFrameReader reader;
   vantor::RecordingKeySink keys;
+  // Checked while it lives: its end would release whatever it still holds.
+  vantor::ButtonTranslator translator(keys);
   auto add = [&](const Event& e) {
     if (const auto flags = reader.Add(e.Type, e.Code, e.Value))
-      vantor::TranslateButtons(*flags, gun, keys);
+      translator.TranslateButtons(*flags, gun);
   };
   for (std::size_t at = vantor::kRemapCount; at + 3 <= size; at += 3)
     add(EventFrom(data[at], data[at + 1], data[at + 2]));
