@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   vantor::EvdevFrameReader reader;
   vantor::RecordingKeySink keys;
+  // Checked while it lives: its end would release whatever it still holds.
   vantor::ButtonTranslator translator(keys);
   auto add = [&](const Event& e) {
     if (const auto flags = reader.Add(e.Type, e.Code, e.Value))

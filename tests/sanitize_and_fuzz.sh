@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The test suite once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then every fuzz target for a while; run by
-# ./test.sh after its own suite (with its display). Both builds are made
+# ./test.sh after its own build, under its display. Both builds are made
 # from scratch and hold only what they run: no VM, no benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,13 +9,14 @@ jobs="$(nproc)"
 fuzz_seconds="${VANTOR_FUZZ_SECONDS:-30}"
 
 rm -rf build/asan build/fuzz
-# -O1 -g1: a quick enough run, and stacks with file and line.
+# -O0 builds in half the time of -O1 and the tests stay quick; -g1 gives
+# the reports' stacks their files and lines.
 cmake -S . -B build/asan -DVANTOR_SANITIZE=address,undefined -DVANTOR_WERROR=ON \
-      -DCMAKE_CXX_FLAGS="-O1 -g1" >/dev/null
+      -DCMAKE_CXX_FLAGS="-O0 -g1" >/dev/null
 cmake --build build/asan -j"$jobs"
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DVANTOR_FUZZ=ON \
       -DVANTOR_BUILD_TESTS=OFF -DVANTOR_WERROR=ON -DVANTOR_FUZZ_SECONDS="$fuzz_seconds" \
-      -DCMAKE_CXX_FLAGS="-O1 -g1" >/dev/null
+      -DCMAKE_CXX_FLAGS="-O1 -g1" >/dev/null  # a fuzzer's speed is its depth
 cmake --build build/fuzz -j"$jobs" --target fuzzers
 
 # A sanitizer's report ends the program with an exit code no program of
