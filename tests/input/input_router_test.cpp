@@ -134,13 +134,15 @@ bool IsLockedElsewhere(std::recursive_mutex& lock) {
 // The panel holds the lock while it changes the list; the routing takes it
 // for the lookup and translation only, never for the display.
 TEST_F(InputRouterTest, DisplayRunsOutsideTheLockTranslationInside) {
+  // Before the router: its end releases the key it still holds, which the
+  // sink records.
+  std::vector<bool> lockedInDisplay, lockedInSink;
   struct ProbingSink final : KeySink {
     std::function<void()> OnKey;
     void SendKeyDown(std::uint16_t, std::uint16_t, bool) override { OnKey(); }
     void SendKeyUp(std::uint16_t, std::uint16_t, bool) override { OnKey(); }
   } sink;
   InputRouter router(m_list, sink);
-  std::vector<bool> lockedInDisplay, lockedInSink;
   router.SetPressedButtonsDisplay(
       [&](std::uint16_t) { lockedInDisplay.push_back(IsLockedElsewhere(router.DeviceLock())); });
   sink.OnKey = [&] { lockedInSink.push_back(IsLockedElsewhere(router.DeviceLock())); };
