@@ -150,8 +150,7 @@ TEST_F(InputRouterTest, DisplayRunsOutsideTheLockTranslationInside) {
   EXPECT_THAT(lockedInDisplay, ElementsAre(false));
   EXPECT_THAT(lockedInSink, ElementsAre(true));
   EXPECT_FALSE(IsLockedElsewhere(router.DeviceLock()));
-  // The router lets go of the held key as it goes, after the records and
-  // partly gone itself: that release is not probed.
+  // That release runs while the router is partly gone: it is not probed.
   sink.OnKey = [] {};
 }
 
